@@ -1,0 +1,312 @@
+#include "document/textformat.h"
+
+#include "document/errors.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+std::string PadLeft(std::string text, std::size_t width)
+{
+    if (text.size() < width)
+        text.insert(0, width - text.size(), ' ');
+    return text;
+}
+
+std::string FormatFixed(long double value)
+{
+    // Round half away from zero to hundredths, then print the integer and fraction parts.
+    const long double scaled = std::round(value * 100.0L);
+    const bool negative = scaled < 0;
+    const unsigned long long hundredths = static_cast<unsigned long long>(negative ? -scaled : scaled);
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%s%llu,%02llu", negative ? "-" : "", hundredths / 100, hundredths % 100);
+    return buf;
+}
+
+std::string FormatHeaderLine(int count, int current)
+{
+    return PadLeft(std::to_string(count), 10) + PadLeft(std::to_string(current), 10);
+}
+
+std::string FormatCurveLine(const R_Curve &c)
+{
+    char color[16];
+    std::snprintf(color, sizeof color, " $%08X", static_cast<unsigned>(c.Color));
+    std::string line;
+    line.reserve(60 + 20 * static_cast<std::size_t>(std::max(c.Count, 0)));
+    line += PadLeft(std::to_string(c.TypeC), 10);
+    line += PadLeft(std::to_string(c.Width), 10);
+    line += color;
+    line += PadLeft(std::to_string(c.Closure), 10);
+    line += PadLeft(FormatFixed(c.Tension), 10);
+    line += PadLeft(std::to_string(c.Count), 10);
+    for (int i = 0; i < c.Count && i < static_cast<int>(c.RAPoints.size()); ++i) {
+        line += PadLeft(FormatFixed(c.RAPoints[i].R), 10);
+        line += PadLeft(FormatFixed(c.RAPoints[i].A), 10);
+    }
+    return line;
+}
+
+std::string FormatCurveLine(const PictoDocument &doc, int index)
+{
+    return FormatCurveLine(doc.TCurveStruct.at(index));
+}
+
+static bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+static int hexValue(char ch)
+{
+    if (isDigit(ch))
+        return ch - '0';
+    if (ch >= 'a' && ch <= 'f')
+        return ch - 'a' + 10;
+    if (ch >= 'A' && ch <= 'F')
+        return ch - 'A' + 10;
+    return -1;
+}
+
+int32_t ReadIntegerField(const std::string &field)
+{
+    const auto fail = [&] { return ConvertError(IntegerConvertMessage(field)); };
+    std::size_t i = 0;
+    while (i < field.size() && field[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < field.size() && (field[i] == '+' || field[i] == '-'))
+        negative = field[i++] == '-';
+    if (i >= field.size())
+        throw fail();
+    uint64_t value = 0;
+    if (field[i] == '$') {
+        // Hexadecimal: up to 0xFFFFFFFF, kept bit for bit.
+        if (++i >= field.size())
+            throw fail();
+        for (; i < field.size(); ++i) {
+            const int h = hexValue(field[i]);
+            if (h < 0)
+                throw fail();
+            value = value * 16 + h;
+            if (value > 0xFFFFFFFFull)
+                throw fail();
+        }
+        const uint32_t bits = static_cast<uint32_t>(value);
+        return static_cast<int32_t>(negative ? 0u - bits : bits);
+    }
+    for (; i < field.size(); ++i) {
+        if (!isDigit(field[i]))
+            throw fail();
+        value = value * 10 + (field[i] - '0');
+        if (value > 2147483648ull)
+            throw fail();
+    }
+    if (!negative && value > 2147483647ull)
+        throw fail();
+    return static_cast<int32_t>(negative ? -static_cast<int64_t>(value) : static_cast<int64_t>(value));
+}
+
+long double ReadFixedField(const std::string &field)
+{
+    const auto fail = [&] { return ConvertError(FloatConvertMessage(field)); };
+    std::size_t b = 0, e = field.size();
+    while (b < e && field[b] == ' ')
+        ++b;
+    while (e > b && field[e - 1] == ' ')
+        --e;
+    bool negative = false;
+    if (b < e && (field[b] == '+' || field[b] == '-'))
+        negative = field[b++] == '-';
+    long double whole = 0, fraction = 0, scale = 1;
+    int digits = 0;
+    bool comma = false;
+    for (std::size_t i = b; i < e; ++i) {
+        const char ch = field[i];
+        if (ch == ',' && !comma) {
+            comma = true;
+        } else if (isDigit(ch)) {
+            ++digits;
+            if (comma) {
+                scale /= 10;
+                fraction += (ch - '0') * scale;
+            } else {
+                whole = whole * 10 + (ch - '0');
+            }
+        } else {
+            throw fail();
+        }
+    }
+    if (digits == 0)
+        throw fail();
+    const long double value = whole + fraction;
+    return negative ? -value : value;
+}
+
+static std::string fieldAt(const std::string &text, std::size_t firstColumn)
+{
+    const std::size_t start = firstColumn - 1;
+    return start < text.size() ? text.substr(start, 10) : std::string();
+}
+
+R_Curve ParseCurveLine(const std::string &text)
+{
+    R_Curve c;
+    c.TypeC = ReadIntegerField(fieldAt(text, 1));
+    c.Width = ReadIntegerField(fieldAt(text, 11));
+    c.Color = static_cast<uint32_t>(ReadIntegerField(fieldAt(text, 21)));
+    c.Closure = static_cast<uint8_t>(ReadIntegerField(fieldAt(text, 31)));
+    c.Tension = static_cast<float>(ReadFixedField(fieldAt(text, 41)));
+    c.Count = ReadIntegerField(fieldAt(text, 51));
+    if (c.Count < 0)
+        throw DocumentError("Ujemna liczba punktów warstwy: " + std::to_string(c.Count));
+    // Never trust Count for the allocation: a short line fails at its first missing field.
+    const std::size_t fits = text.size() > 60 ? (text.size() - 60) / 20 + 1 : 1;
+    const std::size_t reserve = std::min<std::size_t>(static_cast<std::size_t>(c.Count), fits);
+    c.RAPoints.reserve(reserve);
+    c.XYPoints.reserve(reserve);
+    for (int i = 0; i < c.Count; ++i) {
+        const std::size_t column = 61 + 20 * static_cast<std::size_t>(i);
+        RRadAng p;
+        MakeRadAng(p, ReadFixedField(fieldAt(text, column)), ReadFixedField(fieldAt(text, column + 10)));
+        c.RAPoints.push_back(p);
+        c.XYPoints.push_back(PolarToPoint(p, 256, 256));
+    }
+    return c;
+}
+
+static std::string where(const std::string &fileName, int line)
+{
+    std::string w = fileName.empty() ? std::string() : "Plik \"" + fileName + "\", ";
+    return w + "wiersz " + std::to_string(line + 1) + ": ";
+}
+
+PictoDocument ParseDocument(const std::vector<std::string> &lines, const std::string &fileName)
+{
+    if (lines.empty())
+        throw DocumentError(where(fileName, 0) + "brak wiersza nagłówka");
+    PictoDocument doc;
+    int32_t count = 0;
+    try {
+        count = ReadIntegerField(fieldAt(lines[0], 1));
+        doc.Ind_Curve = ReadIntegerField(fieldAt(lines[0], 11));
+    } catch (const ConvertError &e) {
+        throw DocumentError(where(fileName, 0) + e.what());
+    }
+    if (count < 0 || count > 65535)
+        throw DocumentError(where(fileName, 0) + "niepoprawna liczba warstw " + std::to_string(count));
+    doc.Dimension = static_cast<uint16_t>(count);
+    if (static_cast<std::size_t>(doc.Dimension) + 1 > lines.size())
+        throw DocumentError(where(fileName, 0) + "plik ma mniej warstw (" + std::to_string(lines.size() - 1) +
+                            ") niż podaje nagłówek (" + std::to_string(doc.Dimension) + ")");
+    if (doc.Dimension > 0 && (doc.Ind_Curve < 0 || doc.Ind_Curve >= doc.Dimension))
+        throw DocumentError(where(fileName, 0) + "numer bieżącej warstwy " + std::to_string(doc.Ind_Curve) +
+                            " spoza zakresu 0…" + std::to_string(doc.Dimension - 1));
+    doc.TCurveStruct.reserve(doc.Dimension);
+    for (int i = 1; i <= doc.Dimension; ++i) {
+        try {
+            doc.TCurveStruct.push_back(ParseCurveLine(lines[i]));
+        } catch (const std::runtime_error &e) {
+            throw DocumentError(where(fileName, i) + e.what());
+        }
+    }
+    doc.CFName = fileName;
+    return doc;
+}
+
+std::vector<std::string> SplitLines(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::string current;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch == '\r' || ch == '\n') {
+            lines.push_back(std::move(current));
+            current.clear();
+            const char pair = ch == '\r' ? '\n' : '\r';
+            if (i + 1 < text.size() && text[i + 1] == pair)
+                ++i;
+        } else {
+            current += ch;
+        }
+    }
+    lines.push_back(std::move(current));
+    return lines;
+}
+
+std::vector<std::string> LoadPictoLines(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw FileError(FileOpenMessage(path, std::strerror(errno)));
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad())
+        throw FileError(FileOpenMessage(path, "Błąd odczytu."));
+    return SplitLines(text.str());
+}
+
+void SavePictoText(const std::string &path, const std::vector<std::string> &lines)
+{
+    const std::string temp = path + ".zapis~";
+    const auto fail = [&](int err) {
+        std::remove(temp.c_str());
+        return FileError(FileCreateMessage(path, std::strerror(err)));
+    };
+    FILE *f = std::fopen(temp.c_str(), "wb");
+    if (!f)
+        throw fail(errno);
+    bool ok = true;
+    for (std::size_t i = 0; i < lines.size() && ok; ++i) {
+        ok = std::fwrite(lines[i].data(), 1, lines[i].size(), f) == lines[i].size();
+        if (ok && i + 1 < lines.size())
+            ok = std::fwrite("\r\n", 1, 2, f) == 2;
+    }
+    int err = ok ? 0 : errno;
+    if (std::fflush(f) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok && fsync(fileno(f)) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (std::fclose(f) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok)
+        throw fail(err ? err : EIO);
+    if (std::rename(temp.c_str(), path.c_str()) != 0)
+        throw fail(errno);
+}
+
+const std::vector<std::string> &EmptyDocumentTemplate()
+{
+    static const std::vector<std::string> lines = {
+        "         1         0",
+        "         0         0 $FFD7E1E1         1      0,00         0",
+        "",
+    };
+    return lines;
+}
+
+const std::vector<std::string> &ExampleDocumentTemplate()
+{
+    static const std::vector<std::string> lines = {
+        "         8         7",
+        "         0         0 $FFD7E1E1         1      0,00         0",
+        "         1        16 $FFFFFFFF         0      0,50        12     79,08      3,70    137,91      4,03    153,21      4,66    119,04      5,27     59,41      5,52    101,12      0,05    161,15      0,60    212,44      1,10    234,14      1,60    226,42      2,13    179,79      2,67    122,00      3,14",
+        "         2         8 $FF000000         1      0,50        12     79,08      3,70    137,91      4,03    153,21      4,66    119,04      5,27     59,41      5,52    101,12      0,05    161,15      0,60    212,44      1,10    234,14      1,60    226,42      2,13    179,79      2,67    122,00      3,14",
+        "         1        16 $FF2E3436         0      0,50        11    123,33      4,64    139,63      4,05    192,52      3,88    173,85      4,31    247,19      4,35    251,59      4,57    249,33      4,85    240,65      5,04    166,03      5,02    172,74      5,45    126,59      5,20",
+        "         4         8 $FF000000         0      0,50         2    105,77      4,44    103,48      4,81",
+        "         4        16 $FF000000         0      0,50         3     52,63      1,82    107,67      1,68    161,31      1,63",
+        "         4         4 $FF000000         0      0,50         5     68,60      4,18     57,25      4,24     49,24      4,49     50,25      4,81     57,28      5,00",
+        "         1        16 $FFEF2929         0      0,50         3     92,96      4,51     92,70      5,06     65,07      4,67",
+        "",
+    };
+    return lines;
+}

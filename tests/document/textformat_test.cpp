@@ -1,0 +1,179 @@
+#include "document/errors.h"
+#include "document/textformat.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+TEST(TextFormat, ExampleLinesReproducedDirectlyAndAfterXYToPolar)
+{
+    const auto &lines = ExampleDocumentTemplate();
+    PictoDocument doc = ParseDocument(lines);
+    ASSERT_EQ(doc.Dimension, 8);
+    EXPECT_EQ(doc.Ind_Curve, 7);
+    EXPECT_EQ(FormatHeaderLine(doc.Dimension, doc.Ind_Curve), lines[0]);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(FormatCurveLine(doc, i), lines[i + 1]) << "layer " << i;
+    XYToPolar(doc);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(FormatCurveLine(doc, i), lines[i + 1]) << "layer " << i << " after XYToPolar";
+}
+
+TEST(TextFormat, EmptyDocumentAndColourBits)
+{
+    PictoDocument doc = ParseDocument(EmptyDocumentTemplate());
+    ASSERT_EQ(doc.Dimension, 1);
+    EXPECT_EQ(doc.Ind_Curve, 0);
+    EXPECT_EQ(doc.TCurveStruct[0].Count, 0);
+    EXPECT_EQ(FormatCurveLine(doc, 0), EmptyDocumentTemplate()[1]);
+    EXPECT_EQ(FormatCurveLine(doc, 0).size(), 60u);
+
+    R_Curve black;
+    black.Color = 0xFF000000u;
+    const std::string line = FormatCurveLine(black);
+    EXPECT_EQ(line.substr(20, 10), " $FF000000");
+    EXPECT_EQ(ParseCurveLine(line).Color, 0xFF000000u);
+}
+
+TEST(TextFormat, FixedPointRounding)
+{
+    EXPECT_EQ(FormatFixed(0), "0,00");
+    EXPECT_EQ(FormatFixed(0.5L), "0,50");
+    EXPECT_EQ(FormatFixed(79.0849L), "79,08");
+    EXPECT_EQ(FormatFixed(122), "122,00");
+    EXPECT_EQ(FormatFixed(-0.5L), "-0,50");
+    EXPECT_EQ(PadLeft("12345678901", 10), "12345678901");
+}
+
+TEST(TextFormat, IntegerFieldRules)
+{
+    struct Case { const char *field; bool ok; int32_t value; } cases[] = {
+        {"        16", true, 16},     {"       +16", true, 16},   {"       -16", true, -16},
+        {" $FF000000", true, static_cast<int32_t>(0xFF000000u)}, {"  $ff00ff", true, 0xFF00FF},
+        {"16", true, 16},             {"", false, 0},             {"        ", false, 0},
+        {"       16 ", false, 0},     {"      16a", false, 0},    {"      1.5", false, 0},
+        {" $1FFFFFFFF", false, 0},    {"2147483648", false, 0},   {"-2147483648", true, INT32_MIN},
+        {"         $", false, 0},
+    };
+    for (const Case &c : cases) {
+        if (c.ok) {
+            EXPECT_EQ(ReadIntegerField(c.field), c.value) << "'" << c.field << "'";
+        } else {
+            try {
+                ReadIntegerField(c.field);
+                ADD_FAILURE() << "accepted '" << c.field << "'";
+            } catch (const ConvertError &e) {
+                EXPECT_EQ(e.what(), "'" + std::string(c.field) + "' nie jest poprawną wartością liczbową");
+            }
+        }
+    }
+}
+
+TEST(TextFormat, FixedFieldRules)
+{
+    struct Case { const char *field; bool ok; long double value; } cases[] = {
+        {"      0,50", true, 0.5L}, {"   +79,08 ", true, 79.08L}, {"  -1,25", true, -1.25L},
+        {"         3", true, 3},    {"      0.50", false, 0},     {"", false, 0},
+        {"     1,2x", false, 0},    {"    1,2,3", false, 0},      {"    ,", false, 0},
+    };
+    for (const Case &c : cases) {
+        if (c.ok) {
+            EXPECT_NEAR(static_cast<double>(ReadFixedField(c.field)), static_cast<double>(c.value), 1e-12) << c.field;
+        } else {
+            try {
+                ReadFixedField(c.field);
+                ADD_FAILURE() << "accepted '" << c.field << "'";
+            } catch (const ConvertError &e) {
+                EXPECT_EQ(e.what(), "'" + std::string(c.field) + "' nie jest poprawną wartością ");
+            }
+        }
+    }
+}
+
+TEST(TextFormat, HeaderCountSmallerThanLinesReadsOnlyThatMany)
+{
+    std::vector<std::string> lines = ExampleDocumentTemplate();
+    lines[0] = FormatHeaderLine(3, 1);
+    const PictoDocument doc = ParseDocument(lines);
+    EXPECT_EQ(doc.Dimension, 3);
+    EXPECT_EQ(doc.TCurveStruct.size(), 3u);
+}
+
+TEST(TextFormat, UnreadableDocumentsAreRejectedWhole)
+{
+    const std::string layer = "         4         8 $FF000000         0      0,50         2    105,77      4,44    103,48      4,81";
+    struct Case { std::vector<std::string> lines; const char *mention; } cases[] = {
+        {{FormatHeaderLine(3, 0), layer, ""}, "mniej warstw"},
+        {{FormatHeaderLine(1, 1), layer, ""}, "bieżącej warstwy"},
+        {{FormatHeaderLine(1, -1), layer, ""}, "bieżącej warstwy"},
+        {{FormatHeaderLine(-2, 0), ""}, "liczba warstw"},
+        {{FormatHeaderLine(1, 0), layer.substr(0, 90), ""}, "'' nie jest poprawną wartością "},
+        {{FormatHeaderLine(1, 0), "         4         8 $FF000000         0      0,50        -1", ""}, "Ujemna"},
+        {{FormatHeaderLine(1, 0), "         4         8 $FF000000         0      0,50 999999999", ""}, "wiersz 2"},
+        {{"   x"}, "wiersz 1"},
+        {{}, "nagłówka"},
+    };
+    for (const Case &c : cases) {
+        try {
+            ParseDocument(c.lines, "zły.vkz");
+            ADD_FAILURE() << "accepted a document expected to mention " << c.mention;
+        } catch (const DocumentError &e) {
+            EXPECT_NE(std::string(e.what()).find(c.mention), std::string::npos) << e.what();
+        }
+    }
+}
+
+TEST(TextFormat, SplitLinesAcceptsEveryLineEnd)
+{
+    const std::vector<std::string> expected = {"a", "b", "c", "d", ""};
+    EXPECT_EQ(SplitLines("a\r\nb\n\rc\rd\n"), expected);
+    EXPECT_EQ(SplitLines("a\n\nb"), (std::vector<std::string>{"a", "", "b"}));
+}
+
+class FileFixture : public ::testing::Test {
+protected:
+    fs::path dir = fs::temp_directory_path() / ("merisko-test-" + std::to_string(::getpid()));
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override
+    {
+        fs::permissions(dir, fs::perms::owner_all);
+        fs::remove_all(dir);
+    }
+};
+
+TEST_F(FileFixture, SaveWritesCrLfAndLoadsBack)
+{
+    const std::string path = (dir / "a.vkz").string();
+    SavePictoText(path, ExampleDocumentTemplate());
+    std::ifstream in(path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(text.substr(0, 22), ExampleDocumentTemplate()[0] + "\r\n");
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+    EXPECT_EQ(LoadPictoLines(path), ExampleDocumentTemplate());
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1) << "no temporary file left behind";
+}
+
+TEST_F(FileFixture, FailedSaveReportsAndKeepsTheOldFile)
+{
+    const std::string path = (dir / "a.vkz").string();
+    SavePictoText(path, EmptyDocumentTemplate());
+    // A folder where the temporary file must go makes the write fail, even for root.
+    fs::create_directory(path + ".zapis~");
+    try {
+        SavePictoText(path, ExampleDocumentTemplate());
+        ADD_FAILURE() << "a failed save was reported as success";
+    } catch (const FileError &e) {
+        EXPECT_NE(std::string(e.what()).find("Nie można stworzyć pliku \"" + path + "\"."), std::string::npos);
+    }
+    EXPECT_EQ(LoadPictoLines(path), EmptyDocumentTemplate());
+}
+
+TEST_F(FileFixture, SaveIntoAMissingFolderFails)
+{
+    const std::string path = (dir / "brak" / "a.vkz").string();
+    EXPECT_THROW(SavePictoText(path, EmptyDocumentTemplate()), FileError);
+    EXPECT_THROW(LoadPictoLines(path), FileError);
+}
