@@ -1,4 +1,5 @@
 // Parse and format throughput of a large document, against a bare number-parsing loop.
+#include "document/session.h"
 #include "document/textformat.h"
 
 #include <benchmark/benchmark.h>
@@ -60,5 +61,20 @@ static void BM_FromCharsFloor1000x40(benchmark::State &state)
     }
 }
 BENCHMARK(BM_FromCharsFloor1000x40)->Unit(benchmark::kMillisecond);
+
+// Recording one edit of a layer must not grow with the number of layers.
+static void BM_StoreChange(benchmark::State &state)
+{
+    PictoSession session;
+    session.FillTemplate(bigDocument(static_cast<int>(state.range(0)), 12), "b.vkz");
+    R_Curve &c = session.doc.TCurveStruct[0];
+    float x = 0;
+    for (auto _ : state) {
+        c.XYPoints[0].X = x = x > 500 ? 0 : x + 1;
+        c.RAPoints[0] = PointToPolar(256 - c.XYPoints[0].X, 256 - c.XYPoints[0].Y);
+        session.StoreChange(StoreModify, 0);
+    }
+}
+BENCHMARK(BM_StoreChange)->Arg(10)->Arg(1000);
 
 BENCHMARK_MAIN();
