@@ -11,7 +11,9 @@ void MakeRadAng(RRadAng &p, long double r, long double a)
 
 TGPPointF PolarToPoint(const RRadAng &p, double offX, double offY)
 {
-    return {static_cast<float>(offX + p.R * std::cos(p.A)), static_cast<float>(offY + p.R * std::sin(p.A))};
+    long double s, c;
+    ::sincosl(p.A, &s, &c);
+    return {static_cast<float>(offX + p.R * c), static_cast<float>(offY + p.R * s)};
 }
 
 RRadAng PointToPolar(float px, float py)

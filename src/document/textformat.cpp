@@ -18,15 +18,32 @@ std::string PadLeft(std::string text, std::size_t width)
     return text;
 }
 
+// Appends the digits of v, most significant first.
+static void appendDigits(std::string &out, unsigned long long v)
+{
+    char buf[24];
+    char *p = buf + sizeof buf;
+    do {
+        *--p = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v);
+    out.append(p, buf + sizeof buf);
+}
+
 std::string FormatFixed(long double value)
 {
-    // Round half away from zero to hundredths, then print the integer and fraction parts.
+    // Round half away from zero to hundredths, then write the integer and fraction parts.
     const long double scaled = std::round(value * 100.0L);
     const bool negative = scaled < 0;
     const unsigned long long hundredths = static_cast<unsigned long long>(negative ? -scaled : scaled);
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%s%llu,%02llu", negative ? "-" : "", hundredths / 100, hundredths % 100);
-    return buf;
+    std::string text;
+    if (negative)
+        text += '-';
+    appendDigits(text, hundredths / 100);
+    text += ',';
+    text += static_cast<char>('0' + hundredths % 100 / 10);
+    text += static_cast<char>('0' + hundredths % 10);
+    return text;
 }
 
 std::string FormatHeaderLine(int count, int current)
@@ -121,28 +138,28 @@ long double ReadFixedField(const std::string &field)
     bool negative = false;
     if (b < e && (field[b] == '+' || field[b] == '-'))
         negative = field[b++] == '-';
-    long double whole = 0, fraction = 0, scale = 1;
+    // Digits gathered as one whole number and scaled once, so the value is the nearest
+    // extended-precision number to the text. A field is at most 10 characters: no overflow.
+    unsigned long long mantissa = 0;
+    long double scale = 1;
     int digits = 0;
     bool comma = false;
     for (std::size_t i = b; i < e; ++i) {
         const char ch = field[i];
         if (ch == ',' && !comma) {
             comma = true;
-        } else if (isDigit(ch)) {
+        } else if (isDigit(ch) && digits < 19) {
             ++digits;
-            if (comma) {
-                scale /= 10;
-                fraction += (ch - '0') * scale;
-            } else {
-                whole = whole * 10 + (ch - '0');
-            }
+            mantissa = mantissa * 10 + (ch - '0');
+            if (comma)
+                scale *= 10;
         } else {
             throw fail();
         }
     }
     if (digits == 0)
         throw fail();
-    const long double value = whole + fraction;
+    const long double value = mantissa / scale;
     return negative ? -value : value;
 }
 
