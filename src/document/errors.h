@@ -30,3 +30,5 @@ std::string FloatConvertMessage(const std::string &field);
 std::string FileOpenMessage(const std::string &path, const std::string &reason);
 /// "Nie można stworzyć pliku "path". reason"
 std::string FileCreateMessage(const std::string &path, const std::string &reason);
+/// The system's reason for a failed file operation, in Polish.
+std::string SystemReason(int err);

@@ -258,7 +258,7 @@ std::vector<std::string> LoadPictoLines(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw FileError(FileOpenMessage(path, std::strerror(errno)));
+        throw FileError(FileOpenMessage(path, SystemReason(errno)));
     std::ostringstream text;
     text << in.rdbuf();
     if (in.bad())
@@ -271,7 +271,7 @@ void SavePictoText(const std::string &path, const std::vector<std::string> &line
     const std::string temp = path + ".zapis~";
     const auto fail = [&](int err) {
         std::remove(temp.c_str());
-        return FileError(FileCreateMessage(path, std::strerror(err)));
+        return FileError(FileCreateMessage(path, SystemReason(err)));
     };
     FILE *f = std::fopen(temp.c_str(), "wb");
     if (!f)
