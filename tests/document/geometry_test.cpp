@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <numbers>
 
 constexpr long double Pi = std::numbers::pi_v<long double>;
@@ -68,4 +69,15 @@ TEST(LayerStack, NewDuplicateSwapDeleteBehaveAsValues)
     EXPECT_EQ(doc.Dimension, 2);
     EXPECT_EQ(doc.TCurveStruct[1].TypeC, KindBackground);
     EXPECT_THROW(DeleteCurve(doc, 2), std::out_of_range);
+}
+
+TEST(PolarToPoint, MatchesTheLibraryTrigonometryOnEveryTwoDecimalAngle)
+{
+    for (int r = 0; r <= 40000; r += 713)
+        for (int k = 0; k <= 628; ++k) {
+            const RRadAng p{r / 100.0L, k / 100.0L};
+            const TGPPointF got = PolarToPoint(p, 256, 256);
+            EXPECT_EQ(got.X, static_cast<float>(256 + p.R * std::cos(p.A))) << r << " " << k;
+            EXPECT_EQ(got.Y, static_cast<float>(256 + p.R * std::sin(p.A))) << r << " " << k;
+        }
 }
