@@ -1,0 +1,91 @@
+#include "render/layerrenderer.h"
+
+#include "render/curves.h"
+
+#include <QPaintDevice>
+
+#include <algorithm>
+
+QColor ArgbColor(uint32_t argb) { return QColor::fromRgba(QRgb(argb)); }
+
+LayerRenderer::LayerRenderer()
+{
+    Pe_sol = QPen(ArgbColor(0xFF000000u), 0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+
+    Pe_dot = QPen(ArgbColor(0xFF000000u), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    // Round dots of diameter w separated by gaps of w: a near-zero dash with a two-unit period.
+    Pe_dot.setDashPattern({0.001, 2});
+
+    Br_i = QBrush(ArgbColor(0xFFFFFFFFu), Qt::SolidPattern);
+}
+
+void LayerRenderer::DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius)
+{
+    if (g == nullptr)
+        return;
+    const float r = float(radius);
+    const QRectF rect(p.X - r, p.Y - r, 2 * r, 2 * r);
+    QPainterPath path;
+    path.addEllipse(rect);
+    g->fillPath(path, Br_i);
+}
+
+void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
+{
+    const int n = std::max(0, std::min<int>(c.Count, int(c.XYPoints.size())));
+    const TGPPointF *pts = c.XYPoints.data();
+
+    switch (c.TypeC) {
+    case KindBackground: {
+        g.save();
+        g.resetTransform();
+        g.setClipping(false);
+        g.setCompositionMode(QPainter::CompositionMode_Source);
+        const QPaintDevice *dev = g.device();
+        const QRect all = dev ? QRect(0, 0, dev->width(), dev->height()) : QRect(0, 0, 512, 512);
+        g.fillRect(all, ArgbColor(c.Color));
+        g.restore();
+        break;
+    }
+    case KindBlob: {
+        Br_i.setColor(ArgbColor(c.Color));
+        const QPainterPath path = ClosedCardinalPath(pts, n, c.Tension);
+        if (!path.isEmpty())
+            g.fillPath(path, Br_i);
+        break;
+    }
+    case KindSolid: {
+        Pe_sol.setColor(ArgbColor(c.Color));
+        Pe_sol.setWidthF(double(c.Width));
+        QPainterPath path;
+        if (c.Closure == 0)
+            path = c.Tension == 0.0f ? PolylinePath(pts, n, false) : OpenCardinalPath(pts, n, c.Tension);
+        else if (c.Closure == 1)
+            path = c.Tension == 0.0f ? PolylinePath(pts, n, true) : ClosedCardinalPath(pts, n, c.Tension);
+        if (!path.isEmpty())
+            g.strokePath(path, Pe_sol);
+        break;
+    }
+    case KindDotted: {
+        Pe_dot.setColor(ArgbColor(c.Color));
+        Pe_dot.setWidthF(double(c.Width));
+        QPainterPath path;
+        if (c.Closure == 0)
+            path = OpenCardinalPath(pts, n, c.Tension);
+        else if (c.Closure == 1)
+            path = ClosedCardinalPath(pts, n, c.Tension);
+        if (!path.isEmpty())
+            g.strokePath(path, Pe_dot);
+        break;
+    }
+    case KindDots: {
+        Br_i.setColor(ArgbColor(c.Color));
+        const uint8_t r = uint8_t(uint32_t(c.Width) & 0xFFu);
+        for (int i = 0; i < n; ++i)
+            DrawDot(&g, pts[i], r);
+        break;
+    }
+    default:
+        break;
+    }
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Paints one layer of a pictogram onto a 512 x 512 surface with shared, re-coloured pens and brush.
+
+#include "document/geometry.h"
+#include "document/picto.h"
+
+#include <QBrush>
+#include <QPainter>
+#include <QPen>
+
+#include <cstdint>
+
+class LayerRenderer {
+public:
+    LayerRenderer();
+
+    /// Draws layer c onto g. Only the first Count points are used. Background layers clear the
+    /// whole surface; unknown kinds, and line kinds with a closure other than 0 or 1, draw nothing.
+    void PaintLayer(QPainter &g, const R_Curve &c);
+
+    /// Fills, with the current colour of Br_i, the disc of the given radius centred on p.
+    /// Does nothing when g is null.
+    void DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius);
+
+    /// Shared drawing objects; colour and width stay as last set.
+    QPen Pe_sol;   ///< solid line pen (kind 2)
+    QPen Pe_dot;   ///< dotted line pen (kind 3)
+    QBrush Br_i;   ///< fill brush (kinds 1 and 4, point markers)
+};
+
+/// Converts an ARGB value (alpha in the top byte) into a colour.
+QColor ArgbColor(uint32_t argb);

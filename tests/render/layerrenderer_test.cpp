@@ -1,0 +1,204 @@
+#include "render/curves.h"
+#include "render/layerrenderer.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+constexpr QRgb White = 0xFFFFFFFFu;
+
+R_Curve Layer(int32_t kind, uint32_t color, int32_t width, uint8_t closure, float tension,
+              std::initializer_list<TGPPointF> pts)
+{
+    R_Curve c;
+    c.TypeC = kind;
+    c.Color = color;
+    c.Width = width;
+    c.Closure = closure;
+    c.Tension = tension;
+    c.XYPoints = pts;
+    c.Count = int32_t(c.XYPoints.size());
+    return c;
+}
+
+QImage Blank()
+{
+    QImage img(512, 512, QImage::Format_ARGB32_Premultiplied);
+    img.fill(White);
+    return img;
+}
+
+QImage Paint(const std::vector<R_Curve> &layers)
+{
+    QImage img = Blank();
+    LayerRenderer r;
+    QPainter g(&img);
+    for (const R_Curve &c : layers)
+        r.PaintLayer(g, c);
+    g.end();
+    return img;
+}
+
+QRgb Px(const QImage &img, int x, int y) { return img.pixel(x, y); }
+
+void ExpectNear(const QPointF &p, double x, double y)
+{
+    EXPECT_NEAR(p.x(), x, 0.01);
+    EXPECT_NEAR(p.y(), y, 0.01);
+}
+
+} // namespace
+
+TEST(CardinalCurves, OpenCurveControlPointsFollowTheChordRule)
+{
+    const TGPPointF pts[] = {{0, 0}, {10, 10}, {10, 20}, {30, 10}};
+    const QPainterPath p = OpenCardinalPath(pts, 4, 1.0f);
+    ASSERT_EQ(p.elementCount(), 10); // moveTo + 3 cubic segments
+    ExpectNear(p.elementAt(0), 0, 0);
+    ExpectNear(p.elementAt(1), 10.0 / 3, 10.0 / 3);
+    ExpectNear(p.elementAt(2), 20.0 / 3, 10.0 / 3);
+    ExpectNear(p.elementAt(3), 10, 10);
+    ExpectNear(p.elementAt(4), 40.0 / 3, 50.0 / 3);
+    ExpectNear(p.elementAt(8), 70.0 / 3, 40.0 / 3);
+    ExpectNear(p.elementAt(9), 30, 10);
+}
+
+TEST(CardinalCurves, ClosedCurveWrapsAroundAndZeroTensionIsStraight)
+{
+    const TGPPointF pts[] = {{0, 0}, {30, 0}, {0, 30}};
+    const QPainterPath p = ClosedCardinalPath(pts, 3, 1.0f);
+    EXPECT_EQ(p.fillRule(), Qt::OddEvenFill);
+    ASSERT_GE(p.elementCount(), 10);
+    // T0 = (P1 - P2) / 3 = (10, -10); first control point P0 + T0.
+    ExpectNear(p.elementAt(1), 10, -10);
+    // Last segment ends back on P0, entering with P0 - T0.
+    ExpectNear(p.elementAt(8), -10, 10);
+    ExpectNear(p.elementAt(9), 0, 0);
+
+    const QPainterPath straight = ClosedCardinalPath(pts, 3, 0.0f);
+    ExpectNear(straight.elementAt(1), 0, 0);
+    ExpectNear(straight.elementAt(2), 30, 0);
+}
+
+TEST(CardinalCurves, TooFewPointsGiveEmptyPaths)
+{
+    const TGPPointF pts[] = {{1, 1}, {50, 50}, {90, 10}};
+    EXPECT_TRUE(OpenCardinalPath(pts, 0, 0.5f).isEmpty());
+    EXPECT_TRUE(OpenCardinalPath(pts, 1, 0.5f).isEmpty());
+    EXPECT_FALSE(OpenCardinalPath(pts, 2, 0.5f).isEmpty());
+    EXPECT_TRUE(ClosedCardinalPath(pts, 2, 0.5f).isEmpty());
+    EXPECT_FALSE(ClosedCardinalPath(pts, 3, 0.5f).isEmpty());
+    EXPECT_TRUE(PolylinePath(pts, 1, true).isEmpty());
+}
+
+TEST(LayerRenderer, BackgroundClearsEverythingBelowAndLayersAboveStayVisible)
+{
+    const QImage img = Paint({
+        Layer(KindBlob, 0xFFFF0000u, 0, 0, 0.0f, {{10, 10}, {500, 10}, {500, 500}, {10, 500}}),
+        Layer(KindDots, 0xFF00FF00u, 16, 0, 0.0f, {{300, 300}}),
+        Layer(KindBackground, 0xFF0000FFu, 0, 0, 0.0f, {}),
+        Layer(KindDots, 0xFFFFFF00u, 16, 0, 0.0f, {{100, 100}}),
+    });
+    for (auto [x, y] : {std::pair{0, 0}, {511, 511}, {250, 250}, {300, 300}})
+        EXPECT_EQ(Px(img, x, y), 0xFF0000FFu) << x << "," << y;
+    EXPECT_EQ(Px(img, 100, 100), 0xFFFFFF00u);
+}
+
+TEST(LayerRenderer, DotsAreDiscsOfRadiusLowByteOfWidth)
+{
+    struct Case { int32_t width; int inside; int outside; };
+    for (const Case &k : {Case{16, 14, 18}, Case{16 + 256, 14, 18}, Case{8, 6, 10}}) {
+        const QImage img = Paint({Layer(KindDots, 0xFF000000u, k.width, 2, 0.5f,
+                                        {{200, 200}, {350, 120}})});
+        for (auto [cx, cy] : {std::pair{200, 200}, {350, 120}}) {
+            EXPECT_EQ(Px(img, cx, cy), 0xFF000000u) << k.width;
+            for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                EXPECT_EQ(Px(img, cx + dx * k.inside, cy + dy * k.inside), 0xFF000000u) << k.width;
+                EXPECT_EQ(Px(img, cx + dx * k.outside, cy + dy * k.outside), White) << k.width;
+            }
+        }
+    }
+    EXPECT_EQ(Paint({Layer(KindDots, 0xFF000000u, 0, 0, 0.0f, {{200, 200}})}), Blank());
+}
+
+TEST(LayerRenderer, OnlyTheFirstCountPointsAreUsed)
+{
+    R_Curve c = Layer(KindDots, 0xFF000000u, 8, 0, 0.0f, {{100, 100}, {300, 300}});
+    c.Count = 1;
+    const QImage img = Paint({c});
+    EXPECT_EQ(Px(img, 100, 100), 0xFF000000u);
+    EXPECT_EQ(Px(img, 300, 300), White);
+}
+
+TEST(LayerRenderer, UnknownKindsBadClosuresAndEmptyLayersDrawNothing)
+{
+    const std::initializer_list<TGPPointF> tri = {{100, 100}, {400, 100}, {250, 400}};
+    std::vector<R_Curve> nothing = {
+        Layer(5, 0xFF000000u, 8, 0, 0.5f, tri),
+        Layer(6, 0xFF000000u, 8, 1, 0.0f, tri),
+        Layer(-1, 0xFF000000u, 8, 0, 0.0f, tri),
+        Layer(KindSolid, 0xFF000000u, 8, 2, 0.0f, tri),
+        Layer(KindSolid, 0xFF000000u, 8, 2, 0.5f, tri),
+        Layer(KindDotted, 0xFF000000u, 8, 2, 0.5f, tri),
+        Layer(KindBlob, 0xFF000000u, 8, 0, 0.5f, {}),
+        Layer(KindSolid, 0xFF000000u, 8, 0, 0.5f, {{100, 100}}),
+        Layer(KindDotted, 0xFF000000u, 8, 1, 0.5f, {{100, 100}, {200, 200}}),
+    };
+    for (const R_Curve &c : nothing)
+        EXPECT_EQ(Paint({c}), Blank()) << "kind " << c.TypeC << " closure " << int(c.Closure);
+
+    // Blob ignores closure and width.
+    const QImage blob = Paint({Layer(KindBlob, 0xFFFF0000u, 99, 2, 0.5f, tri)});
+    EXPECT_EQ(Px(blob, 250, 200), 0xFFFF0000u);
+}
+
+TEST(LayerRenderer, BrokenLinePolygonPassesThroughItsVerticesAndEdges)
+{
+    const QImage img = Paint({Layer(KindSolid, 0xFF000000u, 4, 1, 0.0f,
+                                    {{100, 100}, {400, 100}, {250, 400}})});
+    for (auto [x, y] : {std::pair{100, 100}, {400, 100}, {250, 400}, // vertices
+                        {250, 100}, {325, 250}, {175, 250}})         // edges, incl. the closing one
+        EXPECT_EQ(Px(img, x, y), 0xFF000000u) << x << "," << y;
+    EXPECT_EQ(Px(img, 250, 200), White);
+
+    // The same points open and with tension 0: no closing edge.
+    const QImage open = Paint({Layer(KindSolid, 0xFF000000u, 4, 0, 0.0f,
+                                     {{100, 100}, {400, 100}, {250, 400}})});
+    EXPECT_EQ(Px(open, 325, 250), 0xFF000000u);
+    EXPECT_EQ(Px(open, 175, 250), White);
+}
+
+TEST(LayerRenderer, DottedLineAlternatesDotsAndGaps)
+{
+    const QImage img = Paint({Layer(KindDotted, 0xFF000000u, 8, 0, 0.0f, {{50, 256}, {450, 256}})});
+    int painted = 0, changes = 0;
+    bool prev = false;
+    for (int x = 60; x < 440; ++x) {
+        const bool on = qAlpha(Px(img, x, 256)) == 255 && qRed(Px(img, x, 256)) < 128;
+        painted += on;
+        changes += (x > 60 && on != prev);
+        prev = on;
+    }
+    EXPECT_GT(painted, 380 / 4);
+    EXPECT_LT(painted, 380 * 3 / 4);
+    EXPECT_GT(changes, 20);
+}
+
+TEST(LayerRenderer, DrawDotUsesTheBrushColourAndIgnoresANullSurface)
+{
+    LayerRenderer r;
+    r.DrawDot(nullptr, {10, 10}, 5);
+    QImage img = Blank();
+    QPainter g(&img);
+    r.Br_i.setColor(QColor(0, 128, 0));
+    r.DrawDot(&g, {50, 60}, 4);
+    g.end();
+    EXPECT_EQ(Px(img, 50, 60), 0xFF008000u);
+    EXPECT_EQ(Px(img, 50, 66), White);
+}
