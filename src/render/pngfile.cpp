@@ -1,0 +1,226 @@
+#include "render/pngfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <png.h>
+
+#include <csetjmp>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr png_uint_32 MaxDimension = 16384;
+
+enum class Status { Ok, Corrupt, TooLarge };
+
+// Plain C state shared with the libpng callbacks; nothing here has a destructor.
+struct ReadState {
+    const png_byte *data;
+    size_t size;
+    size_t pos;
+    png_uint_32 width;
+    png_uint_32 height;
+};
+
+struct WriteState {
+    std::vector<png_byte> *out;
+};
+
+[[noreturn]] void OnError(png_structp png, png_const_charp)
+{
+    png_longjmp(png, 1);
+}
+
+void OnWarning(png_structp, png_const_charp) {}
+
+void ReadBytes(png_structp png, png_bytep dest, png_size_t length)
+{
+    auto *st = static_cast<ReadState *>(png_get_io_ptr(png));
+    if (length > st->size - st->pos)
+        png_error(png, "truncated");
+    std::memcpy(dest, st->data + st->pos, length);
+    st->pos += length;
+}
+
+void WriteBytes(png_structp png, png_bytep src, png_size_t length)
+{
+    auto *st = static_cast<WriteState *>(png_get_io_ptr(png));
+    st->out->insert(st->out->end(), src, src + length);
+}
+
+void FlushBytes(png_structp) {}
+
+// Reads the header; on success st->width/height are set. The png/info structs are owned by the
+// caller. Only plain data lives in this frame across setjmp.
+Status ReadHeader(png_structp png, png_infop info, ReadState *st)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return Status::Corrupt;
+    png_set_read_fn(png, st, ReadBytes);
+    png_set_user_limits(png, 0x7fffffff, 0x7fffffff);
+    png_read_info(png, info);
+    st->width = png_get_image_width(png, info);
+    st->height = png_get_image_height(png, info);
+    if (st->width == 0 || st->height == 0)
+        return Status::Corrupt;
+    if (st->width > MaxDimension || st->height > MaxDimension)
+        return Status::TooLarge;
+    return Status::Ok;
+}
+
+// Decodes the pixels as 8-bit RGB into rows (already sized width*3*height by the caller).
+Status ReadPixels(png_structp png, png_infop info, ReadState *st, png_byte *pixels,
+                  png_bytep *rowPtrs)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return Status::Corrupt;
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_strip_alpha(png);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    if (png_get_rowbytes(png, info) != size_t(st->width) * 3)
+        return Status::Corrupt;
+    for (png_uint_32 y = 0; y < st->height; ++y)
+        rowPtrs[y] = pixels + size_t(y) * st->width * 3;
+    png_read_image(png, rowPtrs);
+    png_read_end(png, nullptr);
+    return Status::Ok;
+}
+
+QImage Decode(const QByteArray &bytes, int width, int height, const QString &notPngMessage,
+              const QString &tooLargeMessage)
+{
+    if (bytes.size() < 8
+        || png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.constData()), 0, 8) != 0)
+        throw PngError(notPngMessage);
+
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
+    if (!png)
+        throw PngError(notPngMessage);
+    png_infop info = png_create_info_struct(png);
+    if (!info) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        throw PngError(notPngMessage);
+    }
+
+    ReadState st{reinterpret_cast<const png_byte *>(bytes.constData()), size_t(bytes.size()), 0,
+                 0, 0};
+    Status status = ReadHeader(png, info, &st);
+    std::vector<png_byte> pixels;
+    std::vector<png_bytep> rowPtrs;
+    if (status == Status::Ok) {
+        try {
+            pixels.resize(size_t(st.width) * 3 * st.height);
+            rowPtrs.resize(st.height);
+        } catch (const std::bad_alloc &) {
+            status = Status::TooLarge;
+        }
+    }
+    if (status == Status::Ok)
+        status = ReadPixels(png, info, &st, pixels.data(), rowPtrs.data());
+    png_destroy_read_struct(&png, &info, nullptr);
+
+    if (status == Status::TooLarge)
+        throw PngError(tooLargeMessage.arg(st.width).arg(st.height));
+    if (status != Status::Ok)
+        throw PngError(notPngMessage);
+
+    width = qMax(0, width);
+    height = qMax(0, height);
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 0));
+    const int copyW = qMin<png_uint_32>(png_uint_32(width), st.width);
+    const int copyH = qMin<png_uint_32>(png_uint_32(height), st.height);
+    for (int y = 0; y < copyH; ++y) {
+        const png_byte *src = pixels.data() + size_t(y) * st.width * 3;
+        auto *dst = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < copyW; ++x)
+            dst[x] = qRgb(src[x * 3], src[x * 3 + 1], src[x * 3 + 2]);
+    }
+    return image;
+}
+
+// Encodes rows of 8-bit RGB; the png/info structs and output are owned by the caller.
+bool Encode(png_structp png, png_infop info, WriteState *st, png_uint_32 width,
+            png_uint_32 height, png_bytep *rowPtrs)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return false;
+    png_set_write_fn(png, st, WriteBytes, FlushBytes);
+    png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    png_write_image(png, rowPtrs);
+    png_write_end(png, info);
+    return true;
+}
+
+} // namespace
+
+PngError::PngError(const QString &message)
+    : std::runtime_error(message.toStdString()), m_message(message)
+{
+}
+
+QImage LoadPngBitmap(const QString &path, int width, int height)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PngError(QStringLiteral("Nie można otworzyć pliku \"%1\". %2")
+                           .arg(path, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw PngError(QStringLiteral("Nie można odczytać pliku \"%1\". %2")
+                           .arg(path, file.errorString()));
+    return Decode(bytes, width, height,
+                  QStringLiteral("Plik \"%1\" nie jest poprawnym obrazem PNG.").arg(path),
+                  QStringLiteral("Obraz PNG w pliku \"%1\" ma zbyt duże wymiary (%2 × %3 pikseli).")
+                      .arg(path, QStringLiteral("%1"), QStringLiteral("%2")));
+}
+
+QImage LoadPngBitmapFromMemory(const QByteArray &bytes, int width, int height)
+{
+    return Decode(bytes, width, height,
+                  QStringLiteral("Dane w pamięci nie są poprawnym obrazem PNG."),
+                  QStringLiteral("Obraz PNG w pamięci ma zbyt duże wymiary (%1 × %2 pikseli)."));
+}
+
+void SavePngBitmap(const QImage &image, const QString &path)
+{
+    const QString failure = QStringLiteral("Nie można stworzyć pliku \"%1\". %2");
+    if (image.isNull())
+        throw PngError(failure.arg(path, QStringLiteral("Obraz jest pusty.")));
+    if (image.width() > int(MaxDimension) || image.height() > int(MaxDimension))
+        throw PngError(failure.arg(path, QStringLiteral("Obraz ma zbyt duże wymiary.")));
+
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    std::vector<png_bytep> rowPtrs(size_t(rgb.height()));
+    for (int y = 0; y < rgb.height(); ++y)
+        rowPtrs[size_t(y)] = const_cast<png_bytep>(rgb.constScanLine(y));
+
+    std::vector<png_byte> encoded;
+    bool ok = false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (png && info) {
+        WriteState st{&encoded};
+        ok = Encode(png, info, &st, png_uint_32(rgb.width()), png_uint_32(rgb.height()),
+                    rowPtrs.data());
+    }
+    if (png)
+        png_destroy_write_struct(&png, info ? &info : nullptr);
+    if (!ok)
+        throw PngError(failure.arg(path, QStringLiteral("Błąd kodowania obrazu PNG.")));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw PngError(failure.arg(path, file.errorString()));
+    if (file.write(reinterpret_cast<const char *>(encoded.data()), qint64(encoded.size()))
+            != qint64(encoded.size())
+        || !file.commit())
+        throw PngError(failure.arg(path, file.errorString()));
+}

@@ -1,0 +1,30 @@
+#pragma once
+// PNG pictures in and out of 24-bit bitmaps (QImage::Format_RGB32), through libpng.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <stdexcept>
+
+/// Raised when a PNG picture cannot be read or written; what() holds a Polish message (UTF-8).
+class PngError : public std::runtime_error {
+public:
+    explicit PngError(const QString &message);
+    QString message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+/// Reads the PNG file at path into a width x height picture of 24-bit content. The picture is
+/// cut or extended (black) at the right and bottom edges, never scaled. Throws PngError.
+QImage LoadPngBitmap(const QString &path, int width, int height);
+
+/// Same as LoadPngBitmap, from PNG bytes held in memory.
+QImage LoadPngBitmapFromMemory(const QByteArray &bytes, int width, int height);
+
+/// Writes image as a PNG: colour type RGB, 8 bits per channel, not interlaced, no tRNS chunk.
+/// The file is written to a temporary file in the same folder and then renamed over path.
+/// Throws PngError on failure.
+void SavePngBitmap(const QImage &image, const QString &path);

@@ -1,0 +1,146 @@
+#include "render/pngfile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+namespace {
+
+QImage Distinct(int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, qRgb(x * 17 % 256, y * 29 % 256, (x * 7 + y * 13) % 256));
+    return img;
+}
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return f.readAll();
+}
+
+void WriteAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+TEST(PngFile, RoundTripCropAndExtend)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.png");
+    const QImage src = Distinct(9, 7);
+    SavePngBitmap(src, path);
+
+    struct Case { int w, h; };
+    for (const Case c : {Case{9, 7}, Case{4, 3}, Case{12, 10}, Case{12, 2}}) {
+        SCOPED_TRACE(testing::Message() << c.w << "x" << c.h);
+        const QImage img = LoadPngBitmap(path, c.w, c.h);
+        ASSERT_EQ(img.size(), QSize(c.w, c.h));
+        EXPECT_EQ(img.format(), QImage::Format_RGB32);
+        for (int y = 0; y < c.h; ++y)
+            for (int x = 0; x < c.w; ++x) {
+                const QRgb want = (x < 9 && y < 7) ? src.pixel(x, y) : qRgb(0, 0, 0);
+                ASSERT_EQ(img.pixel(x, y), want) << x << "," << y;
+            }
+    }
+    const QImage mem = LoadPngBitmapFromMemory(ReadAll(path), 9, 7);
+    EXPECT_EQ(mem, LoadPngBitmap(path, 9, 7));
+}
+
+TEST(PngFile, SavedHeaderIsPlainRgb8)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("b.png");
+    QImage withAlpha(5, 3, QImage::Format_ARGB32);
+    withAlpha.fill(qRgba(10, 20, 30, 128));
+    SavePngBitmap(withAlpha, path);
+    SavePngBitmap(Distinct(5, 3), path); // replaces the existing file
+
+    const QByteArray b = ReadAll(path);
+    ASSERT_GT(b.size(), 33);
+    EXPECT_EQ(b.mid(12, 4), QByteArray("IHDR"));
+    EXPECT_EQ(b.mid(16, 8), QByteArray::fromHex("0000000500000003"));
+    EXPECT_EQ(quint8(b[24]), 8);  // bit depth
+    EXPECT_EQ(quint8(b[25]), 2);  // colour type RGB
+    EXPECT_EQ(quint8(b[28]), 0);  // not interlaced
+    EXPECT_FALSE(b.contains("tRNS"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"b.png"});
+}
+
+TEST(PngFile, BadFilesThrowPolishErrors)
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath("good.png");
+    SavePngBitmap(Distinct(40, 40), good);
+    const QByteArray bytes = ReadAll(good);
+
+    struct Case { const char *name; QByteArray content; bool create; const char *text; };
+    const Case cases[] = {
+        {"truncated.png", bytes.left(bytes.size() / 2), true, "nie jest poprawnym obrazem PNG"},
+        {"header-only.png", bytes.left(20), true, "nie jest poprawnym obrazem PNG"},
+        {"text.png", QByteArray("to nie jest obraz, tylko tekst"), true,
+         "nie jest poprawnym obrazem PNG"},
+        {"empty.png", QByteArray(), true, "nie jest poprawnym obrazem PNG"},
+        {"missing.png", QByteArray(), false, "Nie można otworzyć pliku"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(c.name);
+        if (c.create)
+            WriteAll(path, c.content);
+        try {
+            LoadPngBitmap(path, 8, 8);
+            ADD_FAILURE() << "no error";
+        } catch (const PngError &e) {
+            EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.text))) << e.what();
+            EXPECT_TRUE(e.message().contains(path)) << e.what();
+        }
+        if (c.create) {
+            EXPECT_THROW(LoadPngBitmapFromMemory(c.content, 8, 8), PngError);
+        }
+    }
+
+    // A header claiming an absurd size is refused before any pixels are read.
+    QByteArray huge = bytes;
+    huge.replace(16, 8, QByteArray::fromHex("0000800100000010"));
+    EXPECT_THROW(LoadPngBitmapFromMemory(huge, 8, 8), PngError);
+
+    EXPECT_THROW(SavePngBitmap(Distinct(2, 2), dir.filePath("no/such/dir/x.png")), PngError);
+    EXPECT_THROW(SavePngBitmap(QImage(), dir.filePath("null.png")), PngError);
+}
+
+TEST(PngFile, GrayAndPaletteLoadAsRgb)
+{
+    QTemporaryDir dir;
+    QImage gray(4, 2, QImage::Format_Grayscale8);
+    for (int x = 0; x < 4; ++x) {
+        gray.setPixel(x, 0, qRgb(x * 60, x * 60, x * 60));
+        gray.setPixel(x, 1, qRgb(255 - x, 255 - x, 255 - x));
+    }
+    QImage pal(4, 2, QImage::Format_Indexed8);
+    pal.setColorTable({qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(1, 2, 250)});
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x)
+            pal.setPixel(x, y, uint((x + y) % 3));
+
+    for (const QImage &src : {gray, pal}) {
+        SCOPED_TRACE(src.format());
+        const QString path = dir.filePath("in.png");
+        ASSERT_TRUE(src.save(path, "PNG"));
+        const QImage img = LoadPngBitmap(path, 4, 2);
+        ASSERT_EQ(img.format(), QImage::Format_RGB32);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 4; ++x)
+                EXPECT_EQ(img.pixel(x, y), src.pixel(x, y) | 0xFF000000u) << x << "," << y;
+    }
+}
