@@ -1,0 +1,88 @@
+#include "render/editview.h"
+
+#include <QFontDatabase>
+
+#include <cmath>
+
+PropertyButtonStates PropertyStatesFor(const R_Curve &layer)
+{
+    PropertyButtonStates s;
+    if (layer.TypeC >= 0 && layer.TypeC <= 4)
+        s.kindTag = 510 + layer.TypeC;
+    switch (layer.Width) {
+    case 0: s.widthTag = 520; break;
+    case 4: s.widthTag = 521; break;
+    case 8: s.widthTag = 522; break;
+    case 16: s.widthTag = 523; break;
+    default: break;
+    }
+    // nearbyint rounds halves to even in the default rounding mode.
+    const long double k = std::nearbyint(static_cast<long double>(layer.Tension) * 4);
+    if (k == 0)
+        s.curveTag = 530;
+    else if (k == 2)
+        s.curveTag = 531;
+    return s;
+}
+
+QString NumberFontFamily()
+{
+    const QStringList families = QFontDatabase::families();
+    for (const QString &wanted : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")})
+        for (const QString &f : families)
+            if (f.compare(wanted, Qt::CaseInsensitive) == 0)
+                return f;
+    return QStringLiteral("Sans Serif");
+}
+
+EditViewPainter::EditViewPainter(LayerRenderer &renderer, const QBrush &texture)
+    : m_renderer(renderer), m_texture(texture)
+{
+    m_numberFont.setFamily(NumberFontFamily());
+    m_numberFont.setPixelSize(16);
+    m_numberFont.setBold(true);
+}
+
+std::optional<PropertyButtonStates> EditViewPainter::RedrawImage(QImage &view, const PictoDocument &doc,
+                                                                 bool allLayers, bool numberAndPoint)
+{
+    QPainter g(&view);
+    g.setRenderHint(QPainter::Antialiasing, m_antialias);
+    g.fillRect(QRect(0, 0, 512, 512), m_texture);
+    if (doc.Dimension == 0 || doc.Ind_Curve < 0 || doc.Ind_Curve >= doc.Dimension)
+        return std::nullopt;
+    if (allLayers) {
+        for (int i = 0; i < doc.Dimension; ++i)
+            m_renderer.PaintLayer(g, doc.TCurveStruct[i]);
+    } else {
+        m_renderer.PaintLayer(g, doc.TCurveStruct[doc.Ind_Curve]);
+    }
+    const R_Curve &current = doc.TCurveStruct[doc.Ind_Curve];
+    DrawPointOverlay(g, current, numberAndPoint);
+    return PropertyStatesFor(current);
+}
+
+void EditViewPainter::DrawPointOverlay(QPainter &g, const R_Curve &layer, bool numberAndPoint)
+{
+    m_renderer.Br_i.setColor(ArgbColor(MarkerColor));
+    if (!numberAndPoint)
+        return;
+    const int n = std::min<int>(layer.Count, static_cast<int>(layer.XYPoints.size()));
+    for (int i = 0; i < n; ++i) {
+        m_renderer.DrawDot(&g, layer.XYPoints[i], 5);
+        DrawPointNumber(g, layer.XYPoints[i], QString::number(i));
+    }
+}
+
+void EditViewPainter::DrawPointNumber(QPainter &g, const TGPPointF &point, const QString &text)
+{
+    // The first label switches antialiasing on for everything drawn on the view from now on.
+    m_antialias = true;
+    g.setRenderHint(QPainter::Antialiasing, true);
+    g.setRenderHint(QPainter::TextAntialiasing, true);
+    g.setPen(ArgbColor(NumberColor));
+    g.setFont(m_numberFont);
+    // The label's layout origin is the top-left of its text box.
+    const QFontMetricsF fm(m_numberFont);
+    g.drawText(QPointF(point.X + 2, point.Y + 2 + fm.ascent()), text);
+}

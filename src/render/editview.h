@@ -1,0 +1,51 @@
+#pragma once
+// The picture of the editing view: texture, layers, then the current layer's point markers and numbers.
+
+#include "document/picto.h"
+#include "render/layerrenderer.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QImage>
+
+#include <optional>
+
+/// Marker colour that pointer hit tests look for: opaque pure green.
+constexpr uint32_t MarkerColor = 0xFF00FF00u;
+constexpr uint32_t NumberColor = 0xFFFF00FFu;
+
+/// Button tags a redraw presses in each property group; nullopt leaves the group as it is.
+struct PropertyButtonStates {
+    std::optional<int> kindTag;   ///< 510 … 514
+    std::optional<int> widthTag;  ///< 520 … 523
+    std::optional<int> curveTag;  ///< 530 broken line, 531 curve
+};
+
+/// The property buttons that show a layer: kind, width, and curve by tension × 4 rounded half to even.
+PropertyButtonStates PropertyStatesFor(const R_Curve &layer);
+
+class EditViewPainter {
+public:
+    /// texture tiles from the view's origin; the renderer's pens and brush are shared with other pictures.
+    EditViewPainter(LayerRenderer &renderer, const QBrush &texture);
+
+    /// Repaints the 512 × 512 view of doc. Returns the property-button states for the current layer,
+    /// or nullopt for a document without layers (texture alone; buttons keep their state).
+    std::optional<PropertyButtonStates> RedrawImage(QImage &view, const PictoDocument &doc, bool allLayers,
+                                                    bool numberAndPoint);
+
+    /// Antialiasing is switched on by the first number label ever drawn and stays on.
+    bool Antialiased() const { return m_antialias; }
+
+private:
+    void DrawPointOverlay(QPainter &g, const R_Curve &layer, bool numberAndPoint);
+    void DrawPointNumber(QPainter &g, const TGPPointF &point, const QString &text);
+
+    LayerRenderer &m_renderer;
+    QBrush m_texture;
+    QFont m_numberFont;
+    bool m_antialias = false;
+};
+
+/// The family for point numbers: Verdana where installed, else the closest sans family.
+QString NumberFontFamily();
