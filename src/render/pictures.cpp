@@ -1,0 +1,74 @@
+#include "render/pictures.h"
+
+#include "render/pngfile.h"
+#include "render/tiles.h"
+
+#include <QPainter>
+#include <QSaveFile>
+
+QImage RenderComposite(LayerRenderer &renderer, const QBrush &texture, const PictoDocument &doc)
+{
+    // Cleared with the texture first, so the composite never depends on what was drawn before.
+    QImage pure(512, 512, QImage::Format_RGB32);
+    QPainter g(&pure);
+    g.fillRect(QRect(0, 0, 512, 512), texture);
+    for (int i = 0; i < doc.Dimension; ++i)
+        renderer.PaintLayer(g, doc.TCurveStruct[i]);
+    return pure;
+}
+
+QImage RenderLayerThumb(LayerRenderer &renderer, const QBrush &texture, const R_Curve &layer)
+{
+    QImage pure(512, 512, QImage::Format_RGB32);
+    {
+        QPainter g(&pure);
+        g.fillRect(QRect(0, 0, 512, 512), texture);
+        renderer.PaintLayer(g, layer);
+    }
+    QImage thumb = pure.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QPainter p(&thumb);
+    QPen pen(QColor(0xAA, 0x88, 0x77), 3);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    p.drawRect(QRect(0, 0, 63, 63));
+    return thumb;
+}
+
+static QImage roundTile(const QImage &composite, int n, bool antialiasedFrame)
+{
+    QImage tile = composite.scaled(n, n, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                      .convertToFormat(QImage::Format_RGB32);
+    MaskRoundCorners(tile, n, TileCornerColor);
+    QPainter g(&tile);
+    g.setRenderHint(QPainter::Antialiasing, antialiasedFrame);
+    DrawRoundFrame(g, QPen(QColor(0xBB, 0xBB, 0xBB), 1), n);
+    return tile;
+}
+
+QImage RenderPreview(const QImage &composite) { return roundTile(composite, 72, true); }
+
+QImage RenderDocumentThumb(const QImage &composite) { return roundTile(composite, 64, false); }
+
+QImage RenderExportPicture(LayerRenderer &renderer, const QImage &startPicture, const PictoDocument &doc)
+{
+    // Each export starts from the start picture, so a document always exports to the same picture.
+    QImage png = startPicture.convertToFormat(QImage::Format_RGB32).copy(0, 0, 512, 512);
+    QPainter g(&png);
+    g.setRenderHint(QPainter::Antialiasing, true);
+    for (int i = 0; i < doc.Dimension; ++i)
+        renderer.PaintLayer(g, doc.TCurveStruct[i]);
+    DrawRoundFrame(g, QPen(Qt::white, 5), 512);
+    // White corners: every corner pixel farther than 80 pixels from its centre 80 pixels in.
+    g.setRenderHint(QPainter::Antialiasing, false);
+    g.setBrush(Qt::NoBrush);
+    g.setPen(QPen(Qt::white, 40));
+    g.drawRoundedRect(QRectF(-20, -20, 551, 551), 100, 100);
+    return png;
+}
+
+void SaveBmpFile(const QImage &image, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit())
+        throw PngError(QStringLiteral("Nie można stworzyć pliku \"%1\". %2").arg(path, file.errorString()));
+}
