@@ -1,6 +1,13 @@
 // Program entry. Until the editor window exists the program offers its command-line tools.
 
 #include "document/textformat.h"
+#include "render/pictures.h"
+#include "render/pngfile.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <filesystem>
 
 #include <cstdio>
 #include <cstring>
@@ -14,6 +21,10 @@ static void printHelp()
               "Użycie:\n"
               "  merisko --check PLIK.vkz...   sprawdza, czy dokumenty dają się odczytać,\n"
               "                                i podaje liczbę warstw każdego z nich\n"
+              "  merisko --export-png WYJ.png PLIK.vkz\n"
+              "                                zapisuje obraz 512 × 512 dokumentu, jak przycisk eksportu\n"
+              "  merisko --export-thumbnail WYJ.bmp PLIK.vkz\n"
+              "                                zapisuje miniaturę 64 × 64 dokumentu, jak zapis\n"
               "  merisko --help                ta pomoc");
 }
 
@@ -35,8 +46,57 @@ static int checkDocuments(int argc, char **argv)
     return status;
 }
 
+/// The reference data folder beside the executable.
+static QString baseFolder()
+{
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return QString::fromStdString((exe.parent_path() / "Base").string());
+}
+
+/// A Base/ picture, or a plain one of the given colour while the folder lacks it.
+static QImage basePicture(const QString &name, int size, const QColor &fallback)
+{
+    const QString path = baseFolder() + "/" + name;
+    if (QFileInfo::exists(path))
+        return LoadPngBitmap(path, size, size);
+    QImage plain(size, size, QImage::Format_RGB32);
+    plain.fill(fallback);
+    return plain;
+}
+
+/// --export-png and --export-thumbnail: the pictures the editor makes, without a display.
+static int exportPicture(int argc, char **argv, bool thumbnail)
+{
+    if (argc != 4) {
+        std::fputs("merisko: podaj plik wyjściowy i dokument\n", stderr);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    try {
+        const std::string path = argv[3];
+        const PictoDocument doc = ParseDocument(LoadPictoLines(path), path.substr(path.find_last_of('/') + 1));
+        LayerRenderer renderer;
+        const QString out = QString::fromLocal8Bit(argv[2]);
+        if (thumbnail) {
+            const QBrush texture(basePicture("A.pn", 64, QColor(0xE8, 0xE4, 0xDC)));
+            SaveBmpFile(RenderDocumentThumb(RenderComposite(renderer, texture, doc)), out);
+        } else {
+            SavePngBitmap(RenderExportPicture(renderer, basePicture("B.pn", 512, Qt::white), doc), out);
+        }
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
+    if (argc >= 2 && (std::strcmp(argv[1], "--export-png") == 0 || std::strcmp(argv[1], "--export-thumbnail") == 0))
+        return exportPicture(argc, argv, std::strcmp(argv[1], "--export-thumbnail") == 0);
     if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
         if (argc < 3) {
             std::fputs("merisko --check: podaj co najmniej jeden plik\n", stderr);

@@ -8,3 +8,23 @@ execute_process(COMMAND ${MERISKO} --check ${DATA}/snowman.vkz ${DATA}/bad_field
 if(NOT rc EQUAL 1 OR NOT err MATCHES "nie jest poprawn" OR NOT out MATCHES "8 warstw")
   message(FATAL_ERROR "bad document: rc=${rc} out=${out} err=${err}")
 endif()
+
+# merisko --export-png / --export-thumbnail: a 512 × 512 RGB 8-bit non-interlaced PNG and a 64 × 64 bitmap.
+set(out ${CMAKE_CURRENT_BINARY_DIR}/cli_export)
+file(MAKE_DIRECTORY ${out})
+execute_process(COMMAND ${MERISKO} --export-png ${out}/s.png ${DATA}/snowman.vkz RESULT_VARIABLE rc)
+file(READ ${out}/s.png header LIMIT 29 HEX)
+# width 512, height 512, bit depth 8, colour type 2 (RGB), compression 0, filter 0, interlace 0
+if(NOT rc EQUAL 0 OR NOT header MATCHES "00000200000002000802000000$")
+  message(FATAL_ERROR "export png: rc=${rc} header=${header}")
+endif()
+execute_process(COMMAND ${MERISKO} --export-thumbnail ${out}/s.bmp ${DATA}/snowman.vkz RESULT_VARIABLE rc)
+file(READ ${out}/s.bmp header LIMIT 26 HEX)
+if(NOT rc EQUAL 0 OR NOT header MATCHES "^424d.*4000000040000000$")
+  message(FATAL_ERROR "export thumbnail: rc=${rc} header=${header}")
+endif()
+execute_process(COMMAND ${MERISKO} --export-png ${out}/bad.png ${DATA}/bad_field.vkz RESULT_VARIABLE rc
+                ERROR_VARIABLE err)
+if(NOT rc EQUAL 1 OR EXISTS ${out}/bad.png OR NOT err MATCHES "nie jest poprawn")
+  message(FATAL_ERROR "export of a bad document: rc=${rc} err=${err}")
+endif()
