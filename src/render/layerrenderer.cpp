@@ -5,6 +5,7 @@
 #include <QPaintDevice>
 
 #include <algorithm>
+#include <cmath>
 
 QColor ArgbColor(uint32_t argb) { return QColor::fromRgba(QRgb(argb)); }
 
@@ -28,6 +29,32 @@ void LayerRenderer::DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius)
     QPainterPath path;
     path.addEllipse(rect);
     g->fillPath(path, Br_i);
+}
+
+// The dotted pen's look — round dots of diameter w every 2w along the line, the first one on the
+// line's start — drawn as discs placed along the flattened curve: the same picture as the dash
+// stroker gives, at a fraction of its cost for long curves.
+void LayerRenderer::strokeDotted(QPainter &g, const QPainterPath &path)
+{
+    const qreal w = std::max<qreal>(Pe_dot.widthF(), 1.0);
+    const qreal step = 2 * w;
+    g.save();
+    g.setPen(Qt::NoPen);
+    g.setBrush(Pe_dot.color());
+    qreal untilNext = 0;  // distance along the line to the next dot
+    for (const QPolygonF &poly : path.toSubpathPolygons()) {
+        for (int i = 1; i < poly.size(); ++i) {
+            const QPointF a = poly[i - 1], b = poly[i];
+            const qreal len = std::hypot(b.x() - a.x(), b.y() - a.y());
+            qreal at = untilNext;
+            for (; at <= len; at += step) {
+                const QPointF p = len > 0 ? a + (b - a) * (at / len) : a;
+                g.drawEllipse(p, w / 2, w / 2);
+            }
+            untilNext = at - len;
+        }
+    }
+    g.restore();
 }
 
 void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
@@ -75,7 +102,7 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
         else if (c.Closure == 1)
             path = ClosedCardinalPath(pts, n, c.Tension);
         if (!path.isEmpty())
-            g.strokePath(path, Pe_dot);
+            strokeDotted(g, path);
         break;
     }
     case KindDots: {

@@ -22,6 +22,10 @@ public:
     /// Does nothing when g is null.
     void DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius);
 
+private:
+    void strokeDotted(QPainter &g, const QPainterPath &path);
+
+public:
     /// Shared drawing objects; colour and width stay as last set.
     QPen Pe_sol;   ///< solid line pen (kind 2)
     QPen Pe_dot;   ///< dotted line pen (kind 3)
