@@ -3,18 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include "guiapp.h"
 
 namespace {
-QGuiApplication &app()
-{
-    static int argc = 1;
-    static char name[] = "render_tests";
-    static char *argv[] = {name, nullptr};
-    static QGuiApplication a(argc, argv);
-    return a;
-}
-
 class EditViewTest : public ::testing::Test {
 protected:
     QGuiApplication &application = app();  // first member: fonts need the application

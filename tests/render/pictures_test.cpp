@@ -6,18 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QGuiApplication>
+#include "guiapp.h"
 
 namespace {
-QGuiApplication &app()
-{
-    static int argc = 1;
-    static char name[] = "render_tests";
-    static char *argv[] = {name, nullptr};
-    static QGuiApplication a(argc, argv);
-    return a;
-}
-
 class PicturesTest : public ::testing::Test {
 protected:
     QGuiApplication &application = app();
