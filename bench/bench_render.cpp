@@ -33,12 +33,9 @@ static void BM_TextureFillFloor(benchmark::State &state)
 }
 BENCHMARK(BM_TextureFillFloor)->Unit(benchmark::kMicrosecond);
 
-static void BM_RepaintSnowman(benchmark::State &state)
+// Full editing-view repaints of doc: texture, all layers, overlay.
+static void repaintLoop(benchmark::State &state, const PictoDocument &doc)
 {
-    PictoDocument doc = ParseDocument(ExampleDocumentTemplate());
-    doc.Ind_Curve = 1;
-    state.counters["layers"] = doc.Dimension;
-    state.counters["currentPoints"] = doc.TCurveStruct[1].Count;
     LayerRenderer renderer;
     EditViewPainter painter(renderer, makeTexture());
     QImage view(512, 512, QImage::Format_RGB32);
@@ -46,6 +43,15 @@ static void BM_RepaintSnowman(benchmark::State &state)
         benchmark::DoNotOptimize(painter.RedrawImage(view, doc, true, true));
         benchmark::DoNotOptimize(view.constBits());
     }
+}
+
+static void BM_RepaintSnowman(benchmark::State &state)
+{
+    PictoDocument doc = ParseDocument(ExampleDocumentTemplate());
+    doc.Ind_Curve = 1;
+    state.counters["layers"] = doc.Dimension;
+    state.counters["currentPoints"] = doc.TCurveStruct[1].Count;
+    repaintLoop(state, doc);
 }
 BENCHMARK(BM_RepaintSnowman)->Unit(benchmark::kMicrosecond);
 
@@ -72,13 +78,7 @@ static PictoDocument stressDocument(int layers, int points)
 static void BM_RepaintStress200x40(benchmark::State &state)
 {
     const PictoDocument doc = stressDocument(200, 40);
-    LayerRenderer renderer;
-    EditViewPainter painter(renderer, makeTexture());
-    QImage view(512, 512, QImage::Format_RGB32);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(painter.RedrawImage(view, doc, true, true));
-        benchmark::DoNotOptimize(view.constBits());
-    }
+    repaintLoop(state, doc);
 }
 BENCHMARK(BM_RepaintStress200x40)->Unit(benchmark::kMicrosecond);
 

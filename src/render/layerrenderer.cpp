@@ -13,9 +13,8 @@ LayerRenderer::LayerRenderer()
 {
     Pe_sol = QPen(ArgbColor(0xFF000000u), 0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 
+    // Carries the dotted line's colour and width; strokeDotted places its round dots.
     Pe_dot = QPen(ArgbColor(0xFF000000u), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    // Round dots of diameter w separated by gaps of w: a near-zero dash with a two-unit period.
-    Pe_dot.setDashPattern({0.001, 2});
 
     Br_i = QBrush(ArgbColor(0xFFFFFFFFu), Qt::SolidPattern);
 }
@@ -57,6 +56,18 @@ void LayerRenderer::strokeDotted(QPainter &g, const QPainterPath &path)
     g.restore();
 }
 
+// The outline of a line layer: open or closed by Closure (other values: nothing); at tension 0 a
+// broken line when brokenAtZero, otherwise always the cardinal curve.
+static QPainterPath outlinePath(const TGPPointF *pts, int n, const R_Curve &c, bool brokenAtZero)
+{
+    if (c.Closure > 1)
+        return {};
+    const bool closed = c.Closure == 1;
+    if (brokenAtZero && c.Tension == 0.0f)
+        return PolylinePath(pts, n, closed);
+    return closed ? ClosedCardinalPath(pts, n, c.Tension) : OpenCardinalPath(pts, n, c.Tension);
+}
+
 void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
 {
     const int n = std::max(0, std::min<int>(c.Count, int(c.XYPoints.size())));
@@ -84,11 +95,7 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
     case KindSolid: {
         Pe_sol.setColor(ArgbColor(c.Color));
         Pe_sol.setWidthF(double(c.Width));
-        QPainterPath path;
-        if (c.Closure == 0)
-            path = c.Tension == 0.0f ? PolylinePath(pts, n, false) : OpenCardinalPath(pts, n, c.Tension);
-        else if (c.Closure == 1)
-            path = c.Tension == 0.0f ? PolylinePath(pts, n, true) : ClosedCardinalPath(pts, n, c.Tension);
+        const QPainterPath path = outlinePath(pts, n, c, true);
         if (!path.isEmpty())
             g.strokePath(path, Pe_sol);
         break;
@@ -96,11 +103,7 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
     case KindDotted: {
         Pe_dot.setColor(ArgbColor(c.Color));
         Pe_dot.setWidthF(double(c.Width));
-        QPainterPath path;
-        if (c.Closure == 0)
-            path = OpenCardinalPath(pts, n, c.Tension);
-        else if (c.Closure == 1)
-            path = ClosedCardinalPath(pts, n, c.Tension);
+        const QPainterPath path = outlinePath(pts, n, c, false);
         if (!path.isEmpty())
             strokeDotted(g, path);
         break;
