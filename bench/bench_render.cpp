@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
+
 static QBrush makeTexture()
 {
     QImage tile(16, 16, QImage::Format_RGB32);
@@ -33,13 +35,15 @@ static void BM_TextureFillFloor(benchmark::State &state)
 }
 BENCHMARK(BM_TextureFillFloor)->Unit(benchmark::kMicrosecond);
 
-// Full editing-view repaints of doc: texture, all layers, overlay.
+// Full editing-view repaints of doc: texture, all layers, overlay, nothing kept from the last one.
 static void repaintLoop(benchmark::State &state, const PictoDocument &doc)
 {
     LayerRenderer renderer;
     EditViewPainter painter(renderer, makeTexture());
     QImage view(512, 512, QImage::Format_RGB32);
+    painter.RedrawImage(view, doc, true, true);  // the first label turns antialiasing on
     for (auto _ : state) {
+        painter.ForgetLayerPictures();
         benchmark::DoNotOptimize(painter.RedrawImage(view, doc, true, true));
         benchmark::DoNotOptimize(view.constBits());
     }
@@ -55,6 +59,9 @@ static void BM_RepaintSnowman(benchmark::State &state)
 }
 BENCHMARK(BM_RepaintSnowman)->Unit(benchmark::kMicrosecond);
 
+// A crowded but plausible drawing: 200 shapes of 40 points each, every one a
+// wobbly ring of its own size somewhere in the view, the kinds and widths
+// cycling as a pupil's layers would.
 static PictoDocument stressDocument(int layers, int points)
 {
     PictoDocument doc;
@@ -66,9 +73,14 @@ static PictoDocument stressDocument(int layers, int points)
         c.Tension = (i / 4) % 2 ? 0.0f : 0.5f;
         c.Closure = (i / 8) % 2;
         c.Color = 0xFF000000u | static_cast<uint32_t>(i * 0x0A1B2Cu & 0xFFFFFFu);
-        for (int j = 0; j < points; ++j)
-            c.XYPoints[j] = {static_cast<float>(16 + (i * 37 + j * 53) % 480),
-                             static_cast<float>(16 + (i * 71 + j * 29) % 480)};
+        const double cx = 60 + (i * 97) % 392, cy = 60 + (i * 61) % 392;
+        const double radius = 20 + (i * 13) % 100;
+        for (int j = 0; j < points; ++j) {
+            const double a = 2 * M_PI * j / points;
+            const double r = radius * (0.8 + 0.2 * ((j * 7) % 5) / 4.0);
+            c.XYPoints[j] = {static_cast<float>(cx + r * std::cos(a)),
+                             static_cast<float>(cy + r * std::sin(a))};
+        }
     }
     XYToPolar(doc);
     doc.Ind_Curve = layers - 1;
@@ -81,6 +93,40 @@ static void BM_RepaintStress200x40(benchmark::State &state)
     repaintLoop(state, doc);
 }
 BENCHMARK(BM_RepaintStress200x40)->Unit(benchmark::kMicrosecond);
+
+// Repaints while a point of a middle layer is dragged: the other layers' pictures are kept.
+static void BM_DragPointStress200x40(benchmark::State &state)
+{
+    PictoDocument doc = stressDocument(200, 40);
+    doc.Ind_Curve = 100;
+    LayerRenderer renderer;
+    EditViewPainter painter(renderer, makeTexture());
+    QImage view(512, 512, QImage::Format_RGB32);
+    painter.RedrawImage(view, doc, true, true);
+    TGPPointF &dragged = doc.TCurveStruct[100].XYPoints[0];
+    int step = 0;
+    for (auto _ : state) {
+        dragged.X = float(100 + step++ % 300);
+        benchmark::DoNotOptimize(painter.RedrawImage(view, doc, true, true));
+        benchmark::DoNotOptimize(view.constBits());
+    }
+}
+BENCHMARK(BM_DragPointStress200x40)->Unit(benchmark::kMicrosecond);
+
+// The same stress document cut down to one kind of layer (its 50 layers), to
+// show where the repaint time goes.
+static void BM_RepaintStressOneKind(benchmark::State &state)
+{
+    PictoDocument doc = stressDocument(200, 40);
+    const int kind = int(state.range(0));
+    for (int i = doc.Dimension - 1; i >= 0; --i)
+        if (doc.TCurveStruct[i].TypeC != kind)
+            DeleteCurve(doc, i);
+    doc.Ind_Curve = doc.Dimension - 1;
+    repaintLoop(state, doc);
+}
+BENCHMARK(BM_RepaintStressOneKind)
+    ->ArgName("kind")->DenseRange(KindBlob, KindDots)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {

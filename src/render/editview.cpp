@@ -41,6 +41,7 @@ EditViewPainter::EditViewPainter(LayerRenderer &renderer, const QBrush &texture)
     m_numberFont.setFamily(NumberFontFamily());
     m_numberFont.setPixelSize(16);
     m_numberFont.setBold(true);
+    m_numberAscent = QFontMetricsF(m_numberFont).ascent();
 }
 
 std::optional<PropertyButtonStates> EditViewPainter::RedrawImage(QImage &view, const PictoDocument &doc,
@@ -48,13 +49,14 @@ std::optional<PropertyButtonStates> EditViewPainter::RedrawImage(QImage &view, c
 {
     QPainter g(&view);
     g.setRenderHint(QPainter::Antialiasing, m_antialias);
-    g.fillRect(QRect(0, 0, 512, 512), m_texture);
-    if (doc.Dimension == 0 || doc.Ind_Curve < 0 || doc.Ind_Curve >= doc.Dimension)
+    if (doc.Dimension == 0 || doc.Ind_Curve < 0 || doc.Ind_Curve >= doc.Dimension) {
+        g.fillRect(QRect(0, 0, 512, 512), m_texture);
         return std::nullopt;
+    }
     if (allLayers) {
-        for (int i = 0; i < doc.Dimension; ++i)
-            m_renderer.PaintLayer(g, doc.TCurveStruct[i]);
+        m_stack.PaintStack(g, doc, m_texture, m_renderer);
     } else {
+        g.fillRect(QRect(0, 0, 512, 512), m_texture);
         m_renderer.PaintLayer(g, doc.TCurveStruct[doc.Ind_Curve]);
     }
     const R_Curve &current = doc.TCurveStruct[doc.Ind_Curve];
@@ -83,6 +85,5 @@ void EditViewPainter::DrawPointNumber(QPainter &g, const TGPPointF &point, const
     g.setPen(ArgbColor(NumberColor));
     g.setFont(m_numberFont);
     // The label's layout origin is the top-left of its text box.
-    const QFontMetricsF fm(m_numberFont);
-    g.drawText(QPointF(point.X + 2, point.Y + 2 + fm.ascent()), text);
+    g.drawText(QPointF(point.X + 2, point.Y + 2 + m_numberAscent), text);
 }

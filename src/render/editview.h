@@ -2,6 +2,7 @@
 // The picture of the editing view: texture, layers, then the current layer's point markers and numbers.
 
 #include "document/picto.h"
+#include "render/layercache.h"
 #include "render/layerrenderer.h"
 
 #include <QBrush>
@@ -37,6 +38,9 @@ public:
     /// Antialiasing is switched on by the first number label ever drawn and stays on.
     bool Antialiased() const { return m_antialias; }
 
+    /// Forgets the kept pictures of the other layers (the next repaint draws every layer).
+    void ForgetLayerPictures() { m_stack.Clear(); }
+
 private:
     void DrawPointOverlay(QPainter &g, const R_Curve &layer, bool numberAndPoint);
     void DrawPointNumber(QPainter &g, const TGPPointF &point, const QString &text);
@@ -44,6 +48,8 @@ private:
     LayerRenderer &m_renderer;
     QBrush m_texture;
     QFont m_numberFont;
+    qreal m_numberAscent = 0;
+    LayerStackCache m_stack;
     bool m_antialias = false;
 };
 

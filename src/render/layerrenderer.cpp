@@ -24,6 +24,12 @@ void LayerRenderer::DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius)
     if (g == nullptr)
         return;
     const float r = float(radius);
+    if (CoverageMask::Usable(*g)) {
+        m_mask.Begin(*g);
+        m_mask.AddDisc(QPointF(p.X, p.Y), r);
+        m_mask.Flush(*g, Br_i.color().rgba());
+        return;
+    }
     const QRectF rect(p.X - r, p.Y - r, 2 * r, 2 * r);
     QPainterPath path;
     path.addEllipse(rect);
@@ -37,23 +43,32 @@ void LayerRenderer::strokeDotted(QPainter &g, const QPainterPath &path)
 {
     const qreal w = std::max<qreal>(Pe_dot.widthF(), 1.0);
     const qreal step = 2 * w;
+    const bool fast = CoverageMask::Usable(g);
+    if (fast)
+        m_mask.Begin(g);
     g.save();
     g.setPen(Qt::NoPen);
     g.setBrush(Pe_dot.color());
     qreal untilNext = 0;  // distance along the line to the next dot
-    for (const QPolygonF &poly : path.toSubpathPolygons()) {
+    for (const QPolygonF &poly : CoverageMask::Flatten(path)) {
         for (int i = 1; i < poly.size(); ++i) {
             const QPointF a = poly[i - 1], b = poly[i];
             const qreal len = std::hypot(b.x() - a.x(), b.y() - a.y());
             qreal at = untilNext;
             for (; at <= len; at += step) {
                 const QPointF p = len > 0 ? a + (b - a) * (at / len) : a;
-                g.drawEllipse(p, w / 2, w / 2);
+                if (fast)
+                    m_mask.AddDisc(p, w / 2);
+                else
+                    g.drawEllipse(p, w / 2, w / 2);
             }
             untilNext = at - len;
         }
     }
     g.restore();
+    // The dots of one line are one figure: where they overlap they are blended once.
+    if (fast)
+        m_mask.Flush(g, Pe_dot.color().rgba());
 }
 
 // The outline of a line layer: open or closed by Closure (other values: nothing); at tension 0 a
@@ -96,8 +111,16 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
         Pe_sol.setColor(ArgbColor(c.Color));
         Pe_sol.setWidthF(double(c.Width));
         const QPainterPath path = outlinePath(pts, n, c, true);
-        if (!path.isEmpty())
+        if (path.isEmpty())
+            break;
+        // Width 0 is Qt's one-pixel cosmetic pen; wider lines go through the coverage mask.
+        if (Pe_sol.widthF() >= 1 && CoverageMask::Usable(g)) {
+            m_mask.Begin(g);
+            m_mask.AddPolylines(CoverageMask::Flatten(path), Pe_sol.widthF() / 2);
+            m_mask.Flush(g, c.Color);
+        } else {
             g.strokePath(path, Pe_sol);
+        }
         break;
     }
     case KindDotted: {

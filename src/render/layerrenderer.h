@@ -3,6 +3,7 @@
 
 #include "document/geometry.h"
 #include "document/picto.h"
+#include "render/coverage.h"
 
 #include <QBrush>
 #include <QPainter>
@@ -24,6 +25,8 @@ public:
 
 private:
     void strokeDotted(QPainter &g, const QPainterPath &path);
+
+    CoverageMask m_mask;  ///< fast antialiased strokes and discs, when the painter allows them
 
 public:
     /// Shared drawing objects; colour and width stay as last set.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "guiapp.h"
 
 namespace {
@@ -70,4 +72,48 @@ TEST_F(EditViewTest, OnlyCurrentLayerWhenAllLayersIsUp)
     EXPECT_EQ(view.pixel(10, 10), qRgb(200, 190, 180)) << "no background layer drawn";
     painter.RedrawImage(view, doc, true, false);
     EXPECT_EQ(view.pixel(10, 10), qRgb(0xD7, 0xE1, 0xE1));
+}
+
+// Repaints that reuse the kept pictures of the other layers show what a fresh painter shows,
+// whatever changed in between.
+TEST_F(EditViewTest, KeptLayerPicturesFollowEveryChange)
+{
+    auto fresh = [&](const PictoDocument &d) {
+        LayerRenderer r;
+        EditViewPainter p(r, QBrush(texture));
+        QImage img(512, 512, QImage::Format_RGB32);
+        p.RedrawImage(img, d, true, true);  // antialiasing on from the first label, as in `painter`
+        p.RedrawImage(img, d, true, true);
+        return img;
+    };
+    auto maxDiff = [](const QImage &a, const QImage &b) {
+        int worst = 0;
+        for (int y = 0; y < 512; ++y)
+            for (int x = 0; x < 512; ++x) {
+                const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                  std::abs(qBlue(p) - qBlue(q))});
+            }
+        return worst;
+    };
+    doc.Ind_Curve = 3;
+    painter.RedrawImage(view, doc, true, true);
+    struct Step { const char *what; std::function<void(PictoDocument &)> change; } steps[] = {
+        {"nothing", [](PictoDocument &) {}},
+        {"point of the current layer", [](PictoDocument &d) { d.TCurveStruct[3].XYPoints[0].X += 40; }},
+        {"colour under", [](PictoDocument &d) { d.TCurveStruct[1].Color = 0xFF2040A0u; }},
+        {"width over", [](PictoDocument &d) { d.TCurveStruct[5].Width += 6; }},
+        {"other current layer", [](PictoDocument &d) { d.Ind_Curve = 6; }},
+        {"background over", [](PictoDocument &d) {
+             d.Ind_Curve = 2;
+             d.TCurveStruct[4].TypeC = KindBackground;
+             d.TCurveStruct[4].Color = 0x80FF0000u;
+         }},
+        {"layer deleted", [](PictoDocument &d) { DeleteCurve(d, 0); d.Ind_Curve = 1; }},
+    };
+    for (const Step &s : steps) {
+        s.change(doc);
+        painter.RedrawImage(view, doc, true, true);
+        EXPECT_LE(maxDiff(view, fresh(doc)), 2) << s.what;
+    }
 }

@@ -1,0 +1,88 @@
+#include "render/layercache.h"
+
+static bool sameLayer(const R_Curve &a, const R_Curve &b)
+{
+    if (a.TypeC != b.TypeC || a.Width != b.Width || a.Color != b.Color || a.Closure != b.Closure
+        || a.Tension != b.Tension || a.Count != b.Count || a.XYPoints.size() != b.XYPoints.size())
+        return false;
+    for (size_t i = 0; i < a.XYPoints.size(); ++i)
+        if (a.XYPoints[i].X != b.XYPoints[i].X || a.XYPoints[i].Y != b.XYPoints[i].Y)
+            return false;
+    return true;
+}
+
+bool LayerStackCache::matches(const Part &part, const PictoDocument &doc, int from, int to, bool antialiased)
+{
+    if (!part.valid || part.antialiased != antialiased || part.layers.size() != size_t(to - from))
+        return false;
+    for (int i = from; i < to; ++i)
+        if (!sameLayer(part.layers[size_t(i - from)], doc.TCurveStruct[size_t(i)]))
+            return false;
+    return true;
+}
+
+void LayerStackCache::remember(Part &part, const PictoDocument &doc, int from, int to, bool antialiased)
+{
+    part.layers.assign(doc.TCurveStruct.begin() + from, doc.TCurveStruct.begin() + to);
+    part.antialiased = antialiased;
+    part.valid = true;
+}
+
+void LayerStackCache::Clear()
+{
+    m_below = Part();
+    m_above = Part();
+}
+
+void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QBrush &texture,
+                                 LayerRenderer &renderer)
+{
+    const int n = std::min<int>(doc.Dimension, int(doc.TCurveStruct.size()));
+    const int current = doc.Ind_Curve;
+    const bool aa = g.testRenderHint(QPainter::Antialiasing);
+    const QRect all(0, 0, 512, 512);
+    auto paintLayers = [&](QImage &onto, int from, int to, bool withTexture) {
+        QPainter p(&onto);
+        p.setRenderHint(QPainter::Antialiasing, aa);
+        if (withTexture)
+            p.fillRect(all, texture);
+        for (int i = from; i < to; ++i)
+            renderer.PaintLayer(p, doc.TCurveStruct[size_t(i)]);
+    };
+
+    if (current < 0 || current >= n) {
+        g.fillRect(all, texture);
+        for (int i = 0; i < n; ++i)
+            renderer.PaintLayer(g, doc.TCurveStruct[size_t(i)]);
+        return;
+    }
+
+    if (!matches(m_below, doc, 0, current, aa)) {
+        m_below.picture = QImage(512, 512, QImage::Format_RGB32);
+        paintLayers(m_below.picture, 0, current, true);
+        remember(m_below, doc, 0, current, aa);
+    }
+    g.drawImage(0, 0, m_below.picture);
+
+    renderer.PaintLayer(g, doc.TCurveStruct[size_t(current)]);
+
+    // A background layer over the current one replaces everything under it, which a transparent
+    // picture laid over cannot do: such stacks are painted layer by layer.
+    bool backgroundAbove = false;
+    for (int i = current + 1; i < n; ++i)
+        backgroundAbove = backgroundAbove || doc.TCurveStruct[size_t(i)].TypeC == KindBackground;
+    if (backgroundAbove) {
+        for (int i = current + 1; i < n; ++i)
+            renderer.PaintLayer(g, doc.TCurveStruct[size_t(i)]);
+        return;
+    }
+    if (current + 1 == n)
+        return;
+    if (!matches(m_above, doc, current + 1, n, aa)) {
+        m_above.picture = QImage(512, 512, QImage::Format_ARGB32_Premultiplied);
+        m_above.picture.fill(Qt::transparent);
+        paintLayers(m_above.picture, current + 1, n, false);
+        remember(m_above, doc, current + 1, n, aa);
+    }
+    g.drawImage(0, 0, m_above.picture);
+}

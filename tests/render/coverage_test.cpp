@@ -1,0 +1,115 @@
+#include "render/coverage.h"
+#include "render/curves.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "guiapp.h"
+
+namespace {
+// Total ink of a black-on-white picture: how much line was laid down, in pixel units.
+double ink(const QImage &img)
+{
+    double sum = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            sum += (255 - qGreen(img.pixel(x, y))) / 255.0;
+    return sum;
+}
+
+QImage white()
+{
+    QImage img(200, 200, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    return img;
+}
+}
+
+// The mask's stroke against Qt's own stroker: the same amount of ink and nearly the same pixels.
+TEST(CoverageMask, StrokeMatchesQtStroker)
+{
+    app();
+    const TGPPointF pts[] = {{20, 30}, {90, 170}, {120, 40}, {180, 150}, {60, 100}};
+    struct Case { const char *name; QPainterPath path; double width; } cases[] = {
+        {"curve w8", OpenCardinalPath(pts, 5, 0.5f), 8},
+        {"closed curve w16", ClosedCardinalPath(pts, 5, 0.5f), 16},
+        {"polyline w4", PolylinePath(pts, 5, false), 4},
+        {"polygon w3", PolylinePath(pts, 5, true), 3},
+    };
+    for (const Case &c : cases) {
+        QImage qt = white(), ours = white();
+        {
+            QPainter g(&qt);
+            g.setRenderHint(QPainter::Antialiasing);
+            g.strokePath(c.path, QPen(Qt::black, c.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        }
+        {
+            QPainter g(&ours);
+            g.setRenderHint(QPainter::Antialiasing);
+            ASSERT_TRUE(CoverageMask::Usable(g));
+            CoverageMask mask;
+            mask.Begin(g);
+            mask.AddPolylines(CoverageMask::Flatten(c.path), c.width / 2);
+            mask.Flush(g, 0xFF000000u);
+        }
+        EXPECT_NEAR(ink(ours), ink(qt), ink(qt) * 0.02) << c.name;
+        int far = 0;
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 200; ++x)
+                far += std::abs(qGreen(ours.pixel(x, y)) - qGreen(qt.pixel(x, y))) > 64;
+        EXPECT_LT(far, 40) << c.name;
+    }
+}
+
+TEST(CoverageMask, DiscsOfEveryRadiusAndPositionCoverTheirArea)
+{
+    app();
+    for (double r : {0.5, 3.0, 4.5, 16.0, 2.3}) {
+        for (QPointF centre : {QPointF(100, 100), QPointF(100.3, 99.85), QPointF(0, 0), QPointF(200, 50)}) {
+            QImage img = white();
+            QPainter g(&img);
+            g.setRenderHint(QPainter::Antialiasing);
+            CoverageMask mask;
+            mask.Begin(g);
+            mask.AddDisc(centre, r);
+            mask.Flush(g, 0xFF000000u);
+            g.end();
+            // The visible share of the disc: a whole one, a quarter in a corner, a half on an edge.
+            const bool corner = centre.x() == 0, edge = centre.x() == 200;
+            const double area = M_PI * r * r * (corner ? 0.25 : edge ? 0.5 : 1.0);
+            EXPECT_NEAR(ink(img), area, 0.03 * area + 1.5) << r << " at " << centre.x() << "," << centre.y();
+        }
+    }
+}
+
+TEST(CoverageMask, TranslucentColourBlendsOnceWhereShapesOverlap)
+{
+    app();
+    QImage img = white();
+    QPainter g(&img);
+    g.setRenderHint(QPainter::Antialiasing);
+    CoverageMask mask;
+    mask.Begin(g);
+    mask.AddDisc(QPointF(100, 100), 20);
+    mask.AddDisc(QPointF(110, 100), 20);
+    mask.Flush(g, 0x80000000u);
+    g.end();
+    EXPECT_NEAR(qGreen(img.pixel(105, 100)), 127, 2);
+    EXPECT_EQ(img.pixel(160, 100), qRgb(255, 255, 255));
+}
+
+TEST(CoverageMask, NotUsedWhenThePainterWouldDrawDifferently)
+{
+    app();
+    QImage img = white();
+    QPainter g(&img);
+    EXPECT_FALSE(CoverageMask::Usable(g));  // no antialiasing
+    g.setRenderHint(QPainter::Antialiasing);
+    EXPECT_TRUE(CoverageMask::Usable(g));
+    g.scale(2, 2);
+    EXPECT_FALSE(CoverageMask::Usable(g));
+    g.resetTransform();
+    g.setClipRect(0, 0, 10, 10);
+    EXPECT_FALSE(CoverageMask::Usable(g));
+}
