@@ -3,6 +3,7 @@
 #include "document/textformat.h"
 #include "render/editview.h"
 #include "render/layerrenderer.h"
+#include "render/pictures.h"
 
 #include <benchmark/benchmark.h>
 
@@ -112,6 +113,56 @@ static void BM_DragPointStress200x40(benchmark::State &state)
     }
 }
 BENCHMARK(BM_DragPointStress200x40)->Unit(benchmark::kMicrosecond);
+
+// The 72 x 72 preview refresh: every layer composited at full size, then reduced.
+static void BM_PreviewRefresh(benchmark::State &state)
+{
+    const PictoDocument doc = state.range(0) ? stressDocument(200, 40) : ParseDocument(ExampleDocumentTemplate());
+    LayerRenderer renderer;
+    const QBrush texture = makeTexture();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderPreview(RenderComposite(renderer, texture, doc)).constBits());
+}
+BENCHMARK(BM_PreviewRefresh)->ArgName("stress")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The preview refresh while a point of a middle layer of the stress document is dragged.
+static void BM_PreviewRefreshDragStress(benchmark::State &state)
+{
+    PictoDocument doc = stressDocument(200, 40);
+    doc.Ind_Curve = 100;
+    LayerRenderer renderer;
+    LayerStackCache kept;
+    const QBrush texture = makeTexture();
+    int step = 0;
+    for (auto _ : state) {
+        doc.TCurveStruct[100].XYPoints[0].X = float(100 + step++ % 300);
+        benchmark::DoNotOptimize(RenderPreview(RenderComposite(renderer, texture, doc, &kept)).constBits());
+    }
+}
+BENCHMARK(BM_PreviewRefreshDragStress)->Unit(benchmark::kMicrosecond);
+
+// One layer thumbnail (64 x 64) after its layer changed: the snowman's head.
+static void BM_LayerThumbUpdate(benchmark::State &state)
+{
+    const PictoDocument doc = ParseDocument(ExampleDocumentTemplate());
+    LayerRenderer renderer;
+    const QBrush texture = makeTexture();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderLayerThumb(renderer, texture, doc.TCurveStruct[1]).constBits());
+}
+BENCHMARK(BM_LayerThumbUpdate)->Unit(benchmark::kMicrosecond);
+
+// The 512 x 512 export picture of the snowman, from a start picture.
+static void BM_ExportPicture(benchmark::State &state)
+{
+    const PictoDocument doc = ParseDocument(ExampleDocumentTemplate());
+    LayerRenderer renderer;
+    QImage start(512, 512, QImage::Format_RGB32);
+    start.fill(Qt::white);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderExportPicture(renderer, start, doc).constBits());
+}
+BENCHMARK(BM_ExportPicture)->Unit(benchmark::kMicrosecond);
 
 // The same stress document cut down to one kind of layer (its 50 layers), to
 // show where the repaint time goes.

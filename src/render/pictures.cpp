@@ -6,11 +6,16 @@
 #include <QPainter>
 #include <QSaveFile>
 
-QImage RenderComposite(LayerRenderer &renderer, const QBrush &texture, const PictoDocument &doc)
+QImage RenderComposite(LayerRenderer &renderer, const QBrush &texture, const PictoDocument &doc,
+                       LayerStackCache *kept)
 {
     // Cleared with the texture first, so the composite never depends on what was drawn before.
     QImage pure(512, 512, QImage::Format_RGB32);
     QPainter g(&pure);
+    if (kept != nullptr) {
+        kept->PaintStack(g, doc, texture, renderer);
+        return pure;
+    }
     g.fillRect(QRect(0, 0, 512, 512), texture);
     for (int i = 0; i < doc.Dimension; ++i)
         renderer.PaintLayer(g, doc.TCurveStruct[i]);

@@ -3,6 +3,7 @@
 // the 64 × 64 document thumbnail and the 512 × 512 export picture.
 
 #include "document/picto.h"
+#include "render/layercache.h"
 #include "render/layerrenderer.h"
 
 #include <QBrush>
@@ -12,8 +13,10 @@
 /// Panel colour behind the preview and the thumbnails, used for their rounded corners.
 inline const QColor TileCornerColor(241, 241, 241);
 
-/// The 512 × 512 composite of all layers over the texture.
-QImage RenderComposite(LayerRenderer &renderer, const QBrush &texture, const PictoDocument &doc);
+/// The 512 × 512 composite of all layers over the texture. With kept, the pictures of the layers
+/// other than the current one are kept there between calls (the preview refreshes after each edit).
+QImage RenderComposite(LayerRenderer &renderer, const QBrush &texture, const PictoDocument &doc,
+                       LayerStackCache *kept = nullptr);
 /// One layer over the texture, reduced to 64 × 64 with a 3-pixel frame RGB(0xAA, 0x88, 0x77).
 QImage RenderLayerThumb(LayerRenderer &renderer, const QBrush &texture, const R_Curve &layer);
 /// The 72 × 72 preview tile: smooth reduction, rounded corners, antialiased grey frame.
