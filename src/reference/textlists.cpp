@@ -1,0 +1,42 @@
+#include "reference/textlists.h"
+
+#include "document/errors.h"
+#include "document/textformat.h"
+#include "reference/cp1250.h"
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+std::vector<std::string> LoadTextLines(const std::string &path)
+{
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw FileError(FileOpenMessage(path, SystemReason(errno)));
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::string> lines = SplitLines(text);
+    if (!lines.empty() && lines.back().empty())
+        lines.pop_back();
+    for (std::string &line : lines)
+        line = DecodeWindows1250(line);
+    return lines;
+}
+
+void SaveTextLines(const std::string &path, const std::vector<std::string> &lines)
+{
+    std::string text;
+    for (const std::string &line : lines) {
+        const std::optional<std::string> encoded = EncodeWindows1250(line);
+        if (!encoded)
+            throw std::invalid_argument("wiersz \"" + line + "\" ma znak spoza polskiego alfabetu");
+        text += *encoded + "\r\n";
+    }
+    errno = 0;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (!out)
+        throw FileError(FileCreateMessage(path, SystemReason(errno)));
+}
