@@ -1,6 +1,7 @@
 // Program entry. Until the editor window exists the program offers its command-line tools.
 
 #include "document/textformat.h"
+#include "listreference.h"
 #include "render/pictures.h"
 #include "render/pngfile.h"
 
@@ -25,6 +26,7 @@ static void printHelp()
               "                                zapisuje obraz 512 × 512 dokumentu, jak przycisk eksportu\n"
               "  merisko --export-thumbnail WYJ.bmp PLIK.vkz\n"
               "                                zapisuje miniaturę 64 × 64 dokumentu, jak zapis\n"
+              "  merisko --list-reference      wypisuje piktogramy wzorcowe z Base/: numer, nazwę i znaczenie\n"
               "  merisko --help                ta pomoc");
 }
 
@@ -97,6 +99,8 @@ int main(int argc, char **argv)
 {
     if (argc >= 2 && (std::strcmp(argv[1], "--export-png") == 0 || std::strcmp(argv[1], "--export-thumbnail") == 0))
         return exportPicture(argc, argv, std::strcmp(argv[1], "--export-thumbnail") == 0);
+    if (argc == 2 && std::strcmp(argv[1], "--list-reference") == 0)
+        return ListReference(baseFolder());
     if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
         if (argc < 3) {
             std::fputs("merisko --check: podaj co najmniej jeden plik\n", stderr);

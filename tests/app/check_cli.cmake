@@ -28,3 +28,12 @@ execute_process(COMMAND ${MERISKO} --export-png ${out}/bad.png ${DATA}/bad_field
 if(NOT rc EQUAL 1 OR EXISTS ${out}/bad.png OR NOT err MATCHES "nie jest poprawn")
   message(FATAL_ERROR "export of a bad document: rc=${rc} err=${err}")
 endif()
+
+# merisko --list-reference: the 30 reference pictograms with names and meanings, read from Base/.
+execute_process(COMMAND ${MERISKO} --list-reference RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+string(REGEX MATCHALL "[^\n]+\n" lines "${out}")
+list(LENGTH lines count)
+if(NOT rc EQUAL 0 OR NOT count EQUAL 30 OR NOT out MATCHES "^    7  [^ ]" OR NOT out MATCHES "\n 1359  [^ ]+.*: [^\n]+\n$"
+   OR NOT err STREQUAL "")
+  message(FATAL_ERROR "list reference: rc=${rc} lines=${count} out=${out} err=${err}")
+endif()

@@ -1,0 +1,35 @@
+#include "listreference.h"
+
+#include "reference/picturestore.h"
+#include "reference/textlists.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+int ListReference(const QString &baseFolder)
+{
+    std::vector<std::string> meanings;
+    try {
+        meanings = LoadTextLines((baseFolder + "/F.de").toStdString());
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    int status = 0;
+    const std::vector<int> numbers = PictoNumbers();
+    for (std::size_t k = 0; k < numbers.size(); ++k) {
+        try {
+            QString name;
+            const QImage picture = ReadReferencePicto(baseFolder, numbers[k], name);
+            const std::string meaning = k < meanings.size() ? meanings[k] : std::string();
+            std::printf("%5d  %s (%d × %d): %s\n", numbers[k], name.toStdString().c_str(), picture.width(),
+                        picture.height(), meaning.c_str());
+        } catch (const std::exception &e) {
+            std::fprintf(stderr, "%5d: %s\n", numbers[k], e.what());
+            status = 1;
+        }
+    }
+    return status;
+}
