@@ -11,7 +11,9 @@
 
 namespace {
 
+// Input/output error codes as the messages number them.
 constexpr int FileNotFound = 2;
+constexpr int AccessDenied = 5;
 constexpr int ReadBeyondEnd = 100;
 constexpr int NegativeSeek = 131;
 
@@ -32,7 +34,9 @@ public:
         errno = 0;
         m_file.reset(std::fopen(path.c_str(), "rb"));
         if (!m_file)
-            throw IoError(errno == ENOENT || errno == ENOTDIR ? FileNotFound : errno == EACCES ? 5 : errno);
+            throw IoError(errno == ENOENT || errno == ENOTDIR ? FileNotFound
+                          : errno == EACCES         ? AccessDenied
+                                                    : errno);
         if (std::fseek(m_file.get(), 0, SEEK_END) != 0)
             throw IoError(errno);
         const long bytes = std::ftell(m_file.get());
