@@ -1,6 +1,7 @@
-// Program entry. Until the editor window exists the program offers its command-line tools.
+// Program entry: the editor, or one of the command-line tools.
 
 #include "document/textformat.h"
+#include "editorapp.h"
 #include "listreference.h"
 #include "render/pictures.h"
 #include "render/pngfile.h"
@@ -20,6 +21,8 @@ static void printHelp()
     std::puts("Merisko — edytor piktogramów\n"
               "\n"
               "Użycie:\n"
+              "  merisko                       otwiera edytor\n"
+              "  merisko --quit-after-start    otwiera edytor i kończy pracę po pierwszym wyświetleniu okna\n"
               "  merisko --check PLIK.vkz...   sprawdza, czy dokumenty dają się odczytać,\n"
               "                                i podaje liczbę warstw każdego z nich\n"
               "  merisko --export-png WYJ.png PLIK.vkz\n"
@@ -97,6 +100,8 @@ static int exportPicture(int argc, char **argv, bool thumbnail)
 
 int main(int argc, char **argv)
 {
+    if (argc == 1 || (argc == 2 && std::strcmp(argv[1], "--quit-after-start") == 0))
+        return RunEditor(argc, argv, argc == 2);
     if (argc >= 2 && (std::strcmp(argv[1], "--export-png") == 0 || std::strcmp(argv[1], "--export-thumbnail") == 0))
         return exportPicture(argc, argv, std::strcmp(argv[1], "--export-thumbnail") == 0);
     if (argc == 2 && std::strcmp(argv[1], "--list-reference") == 0)

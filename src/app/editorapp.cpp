@@ -1,0 +1,74 @@
+#include "editorapp.h"
+
+#include "splash.h"
+#include "tform.h"
+
+#include <QScreen>
+#include <QTimer>
+
+#include <cmath>
+#include <exception>
+
+MeriskoApplication::MeriskoApplication(int &argc, char **argv, UserDialogs &dialogs)
+    : QApplication(argc, argv), m_dialogs(dialogs)
+{
+}
+
+bool MeriskoApplication::notify(QObject *receiver, QEvent *e)
+{
+    try {
+        return QApplication::notify(receiver, e);
+    } catch (const std::exception &error) {
+        m_dialogs.Error(QString::fromUtf8(error.what()));
+        return false;
+    }
+}
+
+namespace {
+// Ends the program once the watched window has been painted.
+class QuitAfterPaint : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    bool m_done = false;
+};
+}
+
+int RunEditor(int argc, char **argv, bool quitAfterStart)
+{
+    QtUserDialogs dialogs;
+    MeriskoApplication app(argc, argv, dialogs);
+    QApplication::setApplicationName("Merisko");
+    QApplication::setApplicationDisplayName("Merisko");
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    ScreenFacts facts;
+    if (screen != nullptr) {
+        facts.width = screen->geometry().width();
+        facts.height = screen->geometry().height();
+        facts.dpi = int(std::lround(screen->logicalDotsPerInch()));
+    }
+    T_Form form({QCoreApplication::applicationDirPath(), facts, &dialogs});
+    QuitAfterPaint quitter;
+    if (quitAfterStart)
+        form.installEventFilter(&quitter);
+    form.show();
+    if (form.flags.Refused()) {
+        form.FormActivate();
+        return 1;
+    }
+    T_Ue splash;
+    if (!quitAfterStart) {
+        splash.move(form.pos());
+        splash.show();
+    }
+    return app.exec();
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The editor's start: the application object whose error box catches what a handler throws, and
+// the run of the windows.
+
+#include "userdialogs.h"
+
+#include <QApplication>
+
+class MeriskoApplication : public QApplication {
+public:
+    MeriskoApplication(int &argc, char **argv, UserDialogs &dialogs);
+    /// Dispatches e; an error thrown by its handler ends that action and appears in the error box.
+    bool notify(QObject *receiver, QEvent *e) override;
+
+private:
+    UserDialogs &m_dialogs;
+};
+
+/// Opens the editor and runs it until the main window closes. With quitAfterStart the program ends
+/// as soon as the main window has been painted (to time the start).
+int RunEditor(int argc, char **argv, bool quitAfterStart);

@@ -1,0 +1,30 @@
+#include "splash.h"
+
+#include "glyphs.h"
+
+T_Ue::T_Ue() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool)
+{
+    setObjectName("T_Ue");
+    setFixedSize(1230, 765);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xF1, 0xF1, 0xF1));
+    setPalette(pal);
+    auto *banner = new QLabel(this);
+    banner->setGeometry(0, 0, 1230, 230);
+    banner->setPixmap(QPixmap::fromImage(SplashBanner(1230)));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    t_UE.setInterval(20);
+    connect(&t_UE, &QTimer::timeout, this, [this] { t_UETimer(); });
+    t_UE.start();
+}
+
+void T_Ue::t_UETimer()
+{
+    if (!isVisible())
+        return;
+    m_opacity -= 2;
+    setWindowOpacity(m_opacity / 255.0);
+    if (m_opacity < 3)
+        hide();
+}

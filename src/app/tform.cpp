@@ -1,0 +1,202 @@
+#include "tform.h"
+
+#include "glyphs.h"
+#include "render/pictures.h"
+#include "render/pngfile.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScreen>
+#include <QTextStream>
+
+#include <exception>
+
+void SortedNameList::Add(const QString &name)
+{
+    auto at = std::lower_bound(Items.begin(), Items.end(), name, [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    Items.insert(at, name);
+}
+
+int SortedNameList::IndexOf(const QString &name) const
+{
+    for (int i = 0; i < Items.size(); ++i)
+        if (Items[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void ListFiles(SortedNameList &box, const QString &folder, const QString &pattern)
+{
+    const QDir dir(folder);
+    for (const QFileInfo &f : dir.entryInfoList({pattern}, QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort))
+        box.Add(f.fileName());
+}
+
+/// The lines of a text file of the reference data, UTF-8.
+static QStringList readLines(const QString &path)
+{
+    QFile f(path);
+    QStringList lines;
+    if (!f.open(QIODevice::ReadOnly))
+        return lines;
+    QTextStream in(&f);
+    while (!in.atEnd())
+        lines.append(in.readLine());
+    return lines;
+}
+
+T_Form::T_Form(const Environment &env) : m_dialogs(*env.dialogs)
+{
+    setObjectName("T_Form");
+    setWindowTitle("Merisko");
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    folders = ProgramFolders::Beside(env.programFolder);
+    buildControls();
+    flags = RunStartupChecks(folders, env.screen, m_dialogs);
+    if (!flags.Miss_Write && !flags.Miss_Base) {
+        // The window is laid out for a 1224 × 735 client area inside its 1230 × 765 frame.
+        setFixedSize(1224, 735);
+        if (!flags.Miss_LCD)
+            FormCreate();
+    }
+    move((env.screen.width - ProgramWidth) / 2, (env.screen.height - ProgramHeight) / 2);
+}
+
+T_Form::~T_Form()
+{
+    // FormDestroy: the drawing objects go with the window; any may be absent after a refused start.
+    delete viewPainter;
+    viewPainter = nullptr;
+}
+
+void T_Form::FormCreate()
+{
+    prepareSurfaces();
+    lb_Words = readLines(folders.Base_B + "G.wo");
+    lb_Defin = readLines(folders.Base_B + "F.de");
+    IMode = -1;
+    IChange = false;
+    B_Draft = false;
+    session.doc.Dimension = 0;
+    session.doc.Ind_Curve = -1;
+    session.doc.RModif = false;
+    session.OnStatusNote = [this](const std::string &note) { sb_Panel->setText(QString::fromStdString(note)); };
+    openFirstDocument();
+}
+
+void T_Form::prepareSurfaces()
+{
+    const QString b = folders.Base_B;
+    // A reference picture that exists but cannot be read leaves a plain surface and says why.
+    auto load = [&](const QString &name, int w, int h, QColor plain) {
+        try {
+            return LoadPngBitmap(b + name, w, h);
+        } catch (const std::exception &e) {
+            m_dialogs.Error(QString::fromUtf8(e.what()));
+            QImage img(w, h, QImage::Format_RGB32);
+            img.fill(plain);
+            return img;
+        }
+    };
+    i_Image->Picture = load("B.pn", 512, 512, Qt::white);
+    i_PNG = i_Image->Picture;
+    i_Picto->Picture = load("B.pn", 72, 72, Qt::white);
+    i_Pure = i_Image->Picture;
+    i_Colors->Picture = load("C.pn", 21, 600, Qt::white);
+    Br_txt = QBrush(load("A.pn", 64, 64, QColor(0xE8, 0xE4, 0xDC)));
+    viewPainter = new EditViewPainter(renderer, Br_txt);
+    {
+        QPainter g(&i_Image->Picture);
+        g.fillRect(QRect(0, 0, 512, 512), Br_txt);
+    }
+    {
+        QPainter g(&i_Pure);
+        g.fillRect(QRect(0, 0, 512, 512), Br_txt);
+    }
+    i_Picto->Picture.fill(Qt::white);
+    i_Dupl = PlaceholderThumb();
+}
+
+void T_Form::FormActivate()
+{
+    if (flags.Refused())
+        close();
+}
+
+bool T_Form::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        FormActivate();
+    if (e->type() == HookEvent) {
+        m_hookPosted = false;
+        AppMessageHook();
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void T_Form::postHook()
+{
+    // One posted event however many repaints ask for it: the hook runs when the queue reaches it.
+    if (m_hookPosted)
+        return;
+    m_hookPosted = true;
+    QCoreApplication::postEvent(this, new QEvent(HookEvent));
+}
+
+void T_Form::closeEvent(QCloseEvent *e)
+{
+    if (QuerySaveChanges())
+        e->accept();
+    else
+        e->ignore();
+}
+
+bool T_Form::QuerySaveChanges()
+{
+    if (!session.doc.RModif)
+        return true;
+    switch (m_dialogs.AskYesNoCancel(QStringLiteral("Czy zapisać zmiany?"), QStringLiteral("Potwierdzenie"))) {
+    case UserDialogs::Yes: {
+        bool saved = false;
+        Guarded([&] {
+            session.SaveTo((folders.Base_R + QString::fromStdString(session.doc.CFName)).toStdString());
+            saved = true;
+        });
+        return saved;
+    }
+    case UserDialogs::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void T_Form::Guarded(const std::function<void()> &fn)
+{
+    try {
+        fn();
+    } catch (const std::exception &e) {
+        m_dialogs.Error(QString::fromUtf8(e.what()));
+    }
+}
+
+void T_Form::AppMessageHook()
+{
+    if (m_inHook)
+        return;
+    m_inHook = true;
+    lv_ListFile->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lv_Layers->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (IChange) {
+        IChange = false;
+        UpdatePreview();
+    }
+    m_inHook = false;
+}

@@ -1,0 +1,130 @@
+#pragma once
+// The main window: owns the open document, the drawing objects and every control, and wires the
+// subsystems together. The logic it calls lives in document/, render/ and the files beside this.
+
+#include "document/session.h"
+#include "imagecontrol.h"
+#include "render/editview.h"
+#include "render/layercache.h"
+#include "render/layerrenderer.h"
+#include "startup.h"
+#include "userdialogs.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+/// A list kept in ascending order without regard to letter case, with a selected index (-1: none).
+struct SortedNameList {
+    QStringList Items;
+    int ItemIndex = -1;
+    void Clear() { Items.clear(); ItemIndex = -1; }
+    void Add(const QString &name);
+    int IndexOf(const QString &name) const;  ///< compared without regard to letter case; -1 if absent
+};
+
+/// Appends to box the plain, visible files matching folder + pattern ("*.vkz").
+void ListFiles(SortedNameList &box, const QString &folder, const QString &pattern);
+
+class T_Form : public QWidget {
+public:
+    struct Environment {
+        QString programFolder;           ///< the executable's folder
+        ScreenFacts screen;              ///< the primary screen
+        UserDialogs *dialogs = nullptr;  ///< message boxes (not owned)
+    };
+    explicit T_Form(const Environment &env);
+    ~T_Form() override;
+
+    // Start, activation, close.
+    void FormActivate();
+    bool QuerySaveChanges();
+    /// Runs fn as one user action: an error ends it and appears in the error box.
+    void Guarded(const std::function<void()> &fn);
+
+    // The editing view and the pictures made from the document.
+    void RedrawImage();
+    void FillLayerList();
+    void UpdateLayerThumb();
+    void UpdatePreview();
+    void FillFileList();
+    /// Runs from the event queue after the events that were waiting when a repaint asked for it:
+    /// refreshes the preview once however many repaints one action made.
+    void AppMessageHook();
+
+    // Document list.
+    void lv_ListFileDblClick();
+    void lv_ListFileSelectItem();
+    void ppm_LvListPopup();
+    void DeletePicto();
+    void lv_LayersChange();
+
+    // Buttons.
+    void b_AllLayersClick();
+    void b_NumberAndPointClick();
+    void b_ModeClick(int tag);
+    QAbstractButton *ButtonByTag(int tag) const;
+
+    // State.
+    ProgramFolders folders;
+    CheckFlags flags;
+    PictoSession session;
+    PictoDocument &doc() { return session.doc; }
+    int IMode = -1;
+    bool IChange = false;
+    bool B_Draft = false;
+    int PreviewUpdates = 0;  ///< how many times the preview was refreshed (for the tests)
+
+    // Hidden lists.
+    SortedNameList lb_ListFile;
+    QStringList lb_Defin, lb_Words;
+
+    // Drawing objects and surfaces.
+    LayerRenderer renderer;  ///< Pe_sol, Pe_dot, Br_i
+    QBrush Br_txt;
+    EditViewPainter *viewPainter = nullptr;
+    LayerStackCache previewKeep;
+    QImage i_Pure, i_PNG, i_Dupl;
+
+    // Controls.
+    ImageControl *i_Logo = nullptr, *i_AllRights = nullptr, *i_Projekt = nullptr, *i_Image = nullptr,
+                 *i_Picto = nullptr, *i_Colors = nullptr;
+    ImageControl *i_Tiles[4] = {};  ///< i_1 … i_4
+    QLabel *l_Names[4] = {};        ///< l_n1 … l_n4
+    QLabel *l_Tool = nullptr, *sb_Panel = nullptr;
+    QWidget *sb_Funk = nullptr, *p_Tools = nullptr;
+    QSlider *tb_Rotate = nullptr, *tb_Size = nullptr;
+    QListWidget *lv_ListFile = nullptr, *lv_Layers = nullptr;
+    QStackedWidget *pc_Pages = nullptr;
+    QMenu *ppm_LvList = nullptr;
+    QAction *usupiktogram1 = nullptr;
+    QButtonGroup *modeGroup = nullptr, *kindGroup = nullptr, *widthGroup = nullptr, *curveGroup = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    bool event(QEvent *e) override;
+
+private:
+    void FormCreate();
+    void buildControls();
+    void prepareSurfaces();
+    void openFirstDocument();
+    void applyButtonStates(const PropertyButtonStates &s);
+    QToolButton *makeButton(QWidget *parent, const char *name, int tag, QRect geometry, bool checkable);
+
+    UserDialogs &m_dialogs;
+    std::map<int, QAbstractButton *> m_buttons;
+    bool m_inHook = false;
+    bool m_hookPosted = false;
+    static constexpr QEvent::Type HookEvent = QEvent::Type(QEvent::User + 1);
+    void postHook();
+};

@@ -1,0 +1,233 @@
+// The controls of the main window, placed by hand at the pixel positions of the window's layout.
+#include "glyphs.h"
+#include "tform.h"
+
+#include <QFontDatabase>
+
+namespace {
+QWidget *panel(QWidget *parent, const char *name, QRect geometry, const QColor &colour)
+{
+    auto *w = new QWidget(parent);
+    w->setObjectName(name);
+    w->setGeometry(geometry);
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+    return w;
+}
+
+ImageControl *picture(QWidget *parent, const char *name, QRect geometry, int tag)
+{
+    auto *i = new ImageControl(parent);
+    i->setObjectName(name);
+    i->setGeometry(geometry);
+    i->setProperty("tag", tag);
+    return i;
+}
+
+QListWidget *thumbList(QWidget *parent, const char *name, QRect geometry, const QColor &colour, int tag)
+{
+    auto *lv = new QListWidget(parent);
+    lv->setObjectName(name);
+    lv->setGeometry(geometry);
+    lv->setProperty("tag", tag);
+    lv->setIconSize(QSize(64, 64));
+    lv->setViewMode(QListView::ListMode);
+    lv->setFrameShape(QFrame::NoFrame);
+    lv->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lv->setSelectionMode(QAbstractItemView::SingleSelection);
+    lv->setStyleSheet(QStringLiteral("QListWidget { background: %1; }").arg(colour.name()));
+    return lv;
+}
+
+QFont windowFont()
+{
+    const QStringList families = QFontDatabase::families();
+    QFont f(families.contains("Verdana") ? "Verdana" : "DejaVu Sans");
+    f.setPixelSize(11);
+    return f;
+}
+}
+
+QToolButton *T_Form::makeButton(QWidget *parent, const char *name, int tag, QRect geometry, bool checkable)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setProperty("tag", tag);
+    b->setGeometry(geometry);
+    b->setAutoRaise(true);
+    b->setCheckable(checkable);
+    const int side = std::min(geometry.width(), geometry.height());
+    b->setIconSize(QSize(side - 8, side - 8));
+    b->setIcon(QIcon(QPixmap::fromImage(ButtonGlyph(tag, QSize(side - 8, side - 8)))));
+    m_buttons[tag] = b;
+    return b;
+}
+
+QAbstractButton *T_Form::ButtonByTag(int tag) const
+{
+    const auto it = m_buttons.find(tag);
+    return it == m_buttons.end() ? nullptr : it->second;
+}
+
+void T_Form::buildControls()
+{
+    setFont(windowFont());
+    const QColor grey(0xD4, 0xD4, 0xD4), light(0xF1, 0xF1, 0xF1);
+    const int workHeight = 735 - 18 - 16;
+
+    i_AllRights = picture(this, "i_AllRights", QRect(0, 735 - 18, 1224, 18), 0);
+    i_AllRights->Picture = BannerPicture(1224);
+    sb_Funk = panel(this, "sb_Funk", QRect(0, workHeight, 1224, 16), grey.lighter(105));
+    sb_Panel = new QLabel(sb_Funk);
+    sb_Panel->setObjectName("sb_Funk_Panel0");
+    sb_Panel->setGeometry(4, 0, 250, 16);
+
+    // Left column: logo, layer and mode buttons, undo, and the tools strip with the sliders.
+    QWidget *p_Left = panel(this, "p_Left", QRect(0, 0, 322, workHeight), grey);
+    i_Logo = picture(p_Left, "i_Logo", QRect(0, 0, 322, 116), 300);
+    i_Logo->Picture = LogoPicture();
+    QWidget *command = panel(p_Left, "p_Command", QRect(0, 116, 290, workHeight - 116), grey);
+    QWidget *p_Layer1 = panel(command, "p_Layer1", QRect(0, 0, 290, 96), grey);
+    makeButton(p_Layer1, "b_LayerAdd", 120, QRect(0, 0, 96, 96), false);
+    makeButton(p_Layer1, "b_LayerTop", 121, QRect(96, 0, 96, 96), false);
+    QWidget *p_Layer2 = panel(command, "p_Layer2", QRect(0, 96, 290, 96), grey);
+    makeButton(p_Layer2, "b_LayerDupl", 122, QRect(0, 0, 96, 96), false);
+    makeButton(p_Layer2, "b_LayerDel", 123, QRect(96, 0, 96, 96), false);
+    makeButton(p_Layer2, "b_LayerBottom", 124, QRect(192, 0, 96, 96), false);
+    QWidget *p_Mode = panel(command, "p_Mode", QRect(0, 192, 290, 288), grey);
+    i_Projekt = picture(p_Mode, "i_Projekt", QRect(0, 0, 96, 96), 0);
+    i_Projekt->Picture = ProjectBadge();
+    i_Projekt->setToolTip(QStringLiteral(
+        "Merisko — edytor piktogramów dla szkół.\n"
+        "Uczniowie i nauczyciele układają w nim proste znaki obrazkowe\n"
+        "z warstw punktów: tła, plam, linii ciągłych, linii kropkowanych i kropek.\n"
+        "Piktogramy pomagają czytać i rozumieć znaki wokół nas."));
+    static const char *modeNames[] = {"b_DrawPoints", "b_AddPoint", "b_InsertPoint", "b_DelPoint", "b_MovePoint",
+                                      "b_ResizeLayer", "b_MoveLayer", "b_RotateLayer"};
+    modeGroup = new QButtonGroup(this);
+    for (int i = 0; i < 8; ++i) {
+        const int cell = i + 1;
+        QToolButton *b = makeButton(p_Mode, modeNames[i], 130 + i, QRect(cell % 3 * 96, cell / 3 * 96, 96, 96), true);
+        modeGroup->addButton(b, 130 + i);
+    }
+    ButtonByTag(131)->setChecked(true);
+    QWidget *p_Undo = panel(command, "p_Undo", QRect(0, 480, 290, 80), grey);
+    makeButton(p_Undo, "b_Undo", 140, QRect(0, 0, 144, 80), false);
+    makeButton(p_Undo, "b_Redo", 141, QRect(144, 0, 144, 80), false);
+
+    p_Tools = panel(p_Left, "p_Tools", QRect(290, 116, 32, workHeight - 116), QColor(0x72, 0xEB, 0xEF));
+    auto slider = [&](const char *name, int tag, int min, int max, int pos, int tick) {
+        auto *s = new QSlider(Qt::Vertical, p_Tools);
+        s->setObjectName(name);
+        s->setProperty("tag", tag);
+        s->setRange(min, max);
+        s->setValue(pos);
+        s->setPageStep(1);
+        s->setTickInterval(tick);
+        s->setTickPosition(QSlider::TicksBothSides);
+        return s;
+    };
+    const int sliderHeight = (workHeight - 116 - 16) / 2;
+    tb_Rotate = slider("tb_Rotate", 160, 0, 359, 0, 30);
+    tb_Rotate->setGeometry(0, 0, 32, sliderHeight);
+    tb_Size = slider("tb_Size", 170, 20, 200, 100, 10);
+    tb_Size->setGeometry(0, sliderHeight, 32, sliderHeight);
+    l_Tool = new QLabel(p_Tools);
+    l_Tool->setObjectName("l_Tool");
+    l_Tool->setGeometry(0, workHeight - 116 - 16, 32, 16);
+    l_Tool->setAlignment(Qt::AlignCenter);
+    QFont toolFont = font();
+    toolFont.setPixelSize(13);
+    l_Tool->setFont(toolFont);
+
+    // Document thumbnails.
+    lv_ListFile = thumbList(this, "lv_ListFile", QRect(322, 0, 112, workHeight), light, 111);
+    ppm_LvList = new QMenu(lv_ListFile);
+    ppm_LvList->setObjectName("ppm_LvList");
+    usupiktogram1 = ppm_LvList->addAction(QStringLiteral("usuń piktogram"));
+    usupiktogram1->setObjectName("usupiktogram1");
+    usupiktogram1->setEnabled(false);
+    lv_ListFile->setContextMenuPolicy(Qt::CustomContextMenu);
+    lv_ListFile->setToolTip(QStringLiteral("Kliknij jedną z miniatur"));
+
+    // Central page: file row, editing view, reference strip and names.
+    pc_Pages = new QStackedWidget(this);
+    pc_Pages->setObjectName("pc_Pages");
+    pc_Pages->setGeometry(434, 0, 524, workHeight);
+    QWidget *ts_1 = panel(nullptr, "ts_1", QRect(0, 0, 524, workHeight), light);
+    pc_Pages->addWidget(ts_1);
+    pc_Pages->addWidget(panel(nullptr, "ts_2", QRect(0, 0, 524, workHeight), light));
+    pc_Pages->addWidget(panel(nullptr, "ts_3", QRect(0, 0, 524, workHeight), light));
+    QWidget *p_File = panel(ts_1, "p_File", QRect(0, 0, 524, 72), light);
+    makeButton(p_File, "b_NewPicto", 110, QRect(2, 0, 72, 72), false);
+    makeButton(p_File, "b_SavePicto", 112, QRect(74, 0, 72, 72), false);
+    makeButton(p_File, "b_SavePictoAs", 113, QRect(146, 0, 72, 72), false);
+    makeButton(p_File, "b_ExportPng", 114, QRect(218, 0, 72, 72), false);
+    makeButton(p_File, "b_Info", 800, QRect(306, 0, 72, 72), false);
+    makeButton(p_File, "b_Help", 700, QRect(378, 0, 72, 72), false);
+    makeButton(p_File, "b_SnowMen", 900, QRect(450, 0, 72, 72), false);
+    i_Image = picture(ts_1, "i_Image", QRect(2, 78, 512, 512), 300);
+    QWidget *strip = panel(ts_1, "p_Picto_Tavelo", QRect(6, 594, 512, 72), light);
+    strip->setProperty("tag", 600);
+    QWidget *p_Names = panel(ts_1, "p_Names", QRect(6, 668, 512, 15), light);
+    for (int k = 0; k < 4; ++k) {
+        i_Tiles[k] = picture(strip, qPrintable(QStringLiteral("i_%1").arg(k + 1)), QRect(k * 128 + 28, 0, 72, 72),
+                             601 + k);
+        i_Tiles[k]->Picture = QImage(72, 72, QImage::Format_RGB32);
+        i_Tiles[k]->Picture.fill(light);
+        l_Names[k] = new QLabel(QStringLiteral("#"), p_Names);
+        l_Names[k]->setObjectName(QStringLiteral("l_n%1").arg(k + 1));
+        l_Names[k]->setGeometry(k * 128, 0, 128, 15);
+        l_Names[k]->setAlignment(Qt::AlignCenter);
+    }
+
+    // Layer thumbnails.
+    lv_Layers = thumbList(this, "lv_Layers", QRect(958, 0, 96, workHeight), QColor(0xFE, 0xFE, 0x80), 200);
+
+    // Right column: preview and the view and property buttons.
+    QWidget *p_Right = panel(this, "p_Right", QRect(1054, 0, 148, workHeight), grey);
+    QWidget *p_Picto = panel(p_Right, "p_Picto", QRect(1, 0, 146, 146), light);
+    i_Picto = picture(p_Picto, "i_Picto", QRect(37, 37, 72, 72), 300);
+    struct Spec { const char *name; int tag; } right[] = {
+        {"b_AllLayers", 500}, {"b_NumberAndPoint", 501}, {"b_Back", 510},     {"b_Blur", 511},
+        {"b_LineSolid", 512}, {"b_LineDot", 513},        {"b_Dots", 514},     {"b_Closure", 540},
+        {"b_Width_00", 520},  {"b_Width_04", 521},       {"b_Width_08", 522}, {"b_Width_16", 523},
+        {"b_Broken", 530},    {"b_Curve", 531},
+    };
+    kindGroup = new QButtonGroup(this);
+    widthGroup = new QButtonGroup(this);
+    curveGroup = new QButtonGroup(this);
+    for (int i = 0; i < 14; ++i) {
+        QToolButton *b = makeButton(p_Right, right[i].name, right[i].tag, QRect(2 + i % 2 * 72, 146 + i / 2 * 72, 72, 72),
+                                    true);
+        const int tag = right[i].tag;
+        if (tag >= 510 && tag <= 514)
+            kindGroup->addButton(b, tag);
+        else if (tag >= 520 && tag <= 523)
+            widthGroup->addButton(b, tag);
+        else if (tag == 530 || tag == 531)
+            curveGroup->addButton(b, tag);
+    }
+    for (int tag : {500, 501, 514})
+        ButtonByTag(tag)->setChecked(true);
+
+    i_Colors = picture(this, "i_Colors", QRect(1202, 0, 22, workHeight), 400);
+    i_Colors->setCursor(Qt::PointingHandCursor);
+    i_Colors->Picture = QImage(21, 600, QImage::Format_RGB32);
+    i_Colors->Picture.fill(Qt::white);
+
+    // Wiring of what this window does itself; the editing handlers come with the edit modes.
+    connect(ButtonByTag(500), &QAbstractButton::clicked, this, [this] { Guarded([this] { b_AllLayersClick(); }); });
+    connect(ButtonByTag(501), &QAbstractButton::clicked, this, [this] { Guarded([this] { b_NumberAndPointClick(); }); });
+    connect(modeGroup, &QButtonGroup::idClicked, this, [this](int tag) { Guarded([&] { b_ModeClick(tag); }); });
+    connect(lv_ListFile, &QListWidget::itemDoubleClicked, this, [this] { Guarded([this] { lv_ListFileDblClick(); }); });
+    connect(lv_ListFile, &QListWidget::itemSelectionChanged, this, [this] { lv_ListFileSelectItem(); });
+    connect(lv_ListFile, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        ppm_LvListPopup();
+        ppm_LvList->popup(lv_ListFile->viewport()->mapToGlobal(at));
+    });
+    connect(usupiktogram1, &QAction::triggered, this, [this] { Guarded([this] { DeletePicto(); }); });
+    connect(lv_Layers, &QListWidget::itemSelectionChanged, this, [this] { Guarded([this] { lv_LayersChange(); }); });
+}

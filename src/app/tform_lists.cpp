@@ -1,0 +1,179 @@
+// The editing view, the layer list, the preview and the document list of the main window.
+#include "render/pictures.h"
+#include "tform.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+void T_Form::applyButtonStates(const PropertyButtonStates &s)
+{
+    // Pressing one button of an exclusive group releases the others; no handler runs.
+    for (const std::optional<int> &tag : {s.kindTag, s.widthTag, s.curveTag})
+        if (tag)
+            if (QAbstractButton *b = ButtonByTag(*tag))
+                b->setChecked(true);
+}
+
+void T_Form::RedrawImage()
+{
+    if (viewPainter == nullptr)
+        return;
+    const std::optional<PropertyButtonStates> states = viewPainter->RedrawImage(
+        i_Image->Picture, session.doc, ButtonByTag(500)->isChecked(), ButtonByTag(501)->isChecked());
+    i_Image->update();
+    if (!states)
+        return;
+    applyButtonStates(*states);
+    // The preview follows at the next event the application dispatches, once however many
+    // repaints this action made.
+    IChange = true;
+    postHook();
+}
+
+void T_Form::b_AllLayersClick() { RedrawImage(); }
+
+void T_Form::b_NumberAndPointClick() { RedrawImage(); }
+
+void T_Form::b_ModeClick(int tag)
+{
+    IMode = tag - 130;
+    if (QAbstractButton *b = ButtonByTag(tag))
+        b->setChecked(true);
+}
+
+void T_Form::FillLayerList()
+{
+    const QSignalBlocker quiet(lv_Layers);
+    lv_Layers->clear();
+    const PictoDocument &d = session.doc;
+    // Position p shows layer Dimension - 1 - p, captioned with its index: the top layer first.
+    for (int p = 0; p < d.Dimension; ++p) {
+        const int k = d.Dimension - 1 - p;
+        auto *item = new QListWidgetItem(QString::number(k), lv_Layers);
+        item->setIcon(QIcon(QPixmap::fromImage(RenderLayerThumb(renderer, Br_txt, d.TCurveStruct[k]))));
+    }
+}
+
+void T_Form::UpdateLayerThumb()
+{
+    const PictoDocument &d = session.doc;
+    if (lv_Layers->count() == 0 || d.Ind_Curve < 0 || d.Ind_Curve >= d.Dimension)
+        return;
+    QListWidgetItem *item = lv_Layers->item(d.Dimension - 1 - d.Ind_Curve);
+    if (item != nullptr)
+        item->setIcon(QIcon(QPixmap::fromImage(RenderLayerThumb(renderer, Br_txt, d.TCurveStruct[d.Ind_Curve]))));
+}
+
+void T_Form::UpdatePreview()
+{
+    ++PreviewUpdates;
+    i_Pure = RenderComposite(renderer, Br_txt, session.doc, &previewKeep);
+    i_Picto->Picture = RenderPreview(i_Pure);
+    i_Picto->update();
+}
+
+void T_Form::FillFileList()
+{
+    const QSignalBlocker quiet(lv_ListFile);
+    lv_ListFile->clear();
+    for (const QString &name : lb_ListFile.Items) {
+        const QString bmp = folders.Base_R + name.left(name.size() - 4) + ".bmp";
+        QImage thumb;
+        if (QFileInfo::exists(bmp))
+            thumb.load(bmp);
+        if (thumb.width() != 64 || thumb.height() != 64)
+            thumb = i_Dupl;
+        auto *item = new QListWidgetItem(lv_ListFile);
+        item->setIcon(QIcon(QPixmap::fromImage(thumb)));
+        item->setSizeHint(QSize(96, 72));
+    }
+    lv_ListFile->setToolTip(QStringLiteral("Kliknij jedną z miniatur"));
+}
+
+void T_Form::openFirstDocument()
+{
+    lb_ListFile.Clear();
+    ListFiles(lb_ListFile, folders.Base_R, "*.vkz");
+    lb_ListFile.ItemIndex = lb_ListFile.Items.isEmpty() ? -1 : 0;
+    FillFileList();
+    if (lb_ListFile.Items.isEmpty()) {
+        RedrawImage();  // no document: the texture alone
+        return;
+    }
+    lv_ListFile->setCurrentRow(0);
+    Guarded([this] { lv_ListFileDblClick(); });
+}
+
+void T_Form::lv_ListFileDblClick()
+{
+    const int row = lv_ListFile->currentRow();
+    if (row < 0 || row >= lb_ListFile.Items.size())
+        return;  // nothing chosen
+    const QString chosen = lb_ListFile.Items[row];
+    if (session.doc.RModif && !QuerySaveChanges())
+        return;
+    // Read first: a document that cannot be read leaves the open one exactly as it was.
+    session.LoadPicto((folders.Base_R + chosen).toStdString(), chosen.toStdString());
+    lb_ListFile.ItemIndex = lb_ListFile.IndexOf(chosen);
+    {
+        const QSignalBlocker quiet(lv_Layers);
+        lv_Layers->clear();
+    }
+    const PictoDocument &d = session.doc;
+    if (d.Ind_Curve >= 0 && d.Ind_Curve < d.Dimension && d.TCurveStruct[d.Ind_Curve].TypeC > 0)
+        b_ModeClick(136);
+    FillLayerList();
+    RedrawImage();
+    if (d.Dimension > 0) {
+        const QSignalBlocker quiet(lv_Layers);
+        lv_Layers->setCurrentRow(d.Dimension - 1 - d.Ind_Curve);
+    }
+}
+
+void T_Form::lv_ListFileSelectItem()
+{
+    const int row = lv_ListFile->currentRow();
+    const bool selected = row >= 0 && !lv_ListFile->selectedItems().isEmpty() && row < lb_ListFile.Items.size();
+    lv_ListFile->setToolTip(selected ? QStringLiteral("Dwukrotnie kliknięcie zaznaczonej miniatury otworzy plik z "
+                                                      "piktogramem ") + lb_ListFile.Items[row]
+                                     : QStringLiteral("Kliknij jedną z miniatur"));
+}
+
+void T_Form::ppm_LvListPopup()
+{
+    const int row = lv_ListFile->selectedItems().isEmpty() ? -1 : lv_ListFile->currentRow();
+    // The open document can never be deleted; nor can nothing.
+    usupiktogram1->setEnabled(row >= 0 && row != lb_ListFile.ItemIndex);
+}
+
+void T_Form::DeletePicto()
+{
+    const int row = lv_ListFile->currentRow();
+    if (row < 0 || row >= lb_ListFile.Items.size() || row == lb_ListFile.ItemIndex)
+        return;
+    const QString name = lb_ListFile.Items[row];
+    const QString base = folders.Base_R + name.left(name.size() - 3);
+    for (const char *suffix : {"png", "vkz", "bmp"})
+        if (QFileInfo::exists(base + suffix))
+            QFile::remove(base + suffix);
+    lb_ListFile.Clear();
+    ListFiles(lb_ListFile, folders.Base_R, "*.vkz");
+    // The open document keeps its entry until the first one is really opened (the save question
+    // may be cancelled).
+    lb_ListFile.ItemIndex = lb_ListFile.IndexOf(QString::fromStdString(session.doc.CFName));
+    FillFileList();
+    if (lb_ListFile.Items.isEmpty())
+        return;
+    lv_ListFile->setCurrentRow(0);
+    lv_ListFileDblClick();
+}
+
+void T_Form::lv_LayersChange()
+{
+    const int row = lv_Layers->currentRow();
+    PictoDocument &d = session.doc;
+    if (row < 0 || row >= d.Dimension)
+        return;
+    d.Ind_Curve = d.Dimension - 1 - row;
+    RedrawImage();
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Every message box the program shows goes through this interface, so tests and the command line
+// never block on a dialog: they install a recorder instead of the real boxes.
+
+#include <QString>
+
+class QWidget;
+
+class UserDialogs {
+public:
+    enum Answer { Yes, No, Cancel };
+
+    virtual ~UserDialogs() = default;
+    /// A plain box with an OK button only and no icon (start-up checks).
+    virtual void Inform(const QString &text, const QString &caption) = 0;
+    /// The application's standard error box, caption "Błąd".
+    virtual void Error(const QString &text) = 0;
+    /// A confirmation with Tak, Nie and Anuluj.
+    virtual Answer AskYesNoCancel(const QString &text, const QString &caption) = 0;
+};
+
+/// The real message boxes.
+class QtUserDialogs : public UserDialogs {
+public:
+    void Inform(const QString &text, const QString &caption) override;
+    void Error(const QString &text) override;
+    Answer AskYesNoCancel(const QString &text, const QString &caption) override;
+};

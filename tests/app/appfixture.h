@@ -1,0 +1,73 @@
+#pragma once
+// A program folder of our own for each test: the reference files of the build, a documents folder
+// with the documents a test asks for, and message boxes that are recorded instead of shown.
+
+#include "tform.h"
+#include "userdialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+inline QApplication &widgetApp()
+{
+    static int argc = 1;
+    static char name[] = "app_tests";
+    static char *argv[] = {name, nullptr};
+    static QApplication a(argc, argv);
+    return a;
+}
+
+struct RecordedBox {
+    QString text, caption;
+};
+
+class RecordingDialogs : public UserDialogs {
+public:
+    std::vector<RecordedBox> shown;
+    std::vector<QString> errors;
+    Answer answer = Cancel;
+    int questions = 0;
+    void Inform(const QString &text, const QString &caption) override { shown.push_back({text, caption}); }
+    void Error(const QString &text) override { errors.push_back(text); }
+    Answer AskYesNoCancel(const QString &, const QString &) override
+    {
+        ++questions;
+        return answer;
+    }
+};
+
+class ProgramFolderTest : public ::testing::Test {
+public:
+    QApplication &application = widgetApp();
+    QTemporaryDir root;
+    RecordingDialogs dialogs;
+    ScreenFacts screen{1280, 1024, 96};
+
+    QString folder(const char *name) const { return root.path() + "/" + name + "/"; }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(root.isValid());
+        for (const char *d : {"Base", "Result", "Work", "Help", "SnowMen"})
+            QDir(root.path()).mkpath(d);
+        for (const QString &f : QDir(MERISKO_BASE_DIR).entryList(QDir::Files))
+            QFile::copy(QString(MERISKO_BASE_DIR) + "/" + f, folder("Base") + f);
+    }
+
+    /// Writes a document of the given layers (lines of the text format) into Result/.
+    void putDocument(const QString &name, const QByteArray &text)
+    {
+        QFile f(folder("Result") + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+
+    std::unique_ptr<T_Form> start() { return std::make_unique<T_Form>(T_Form::Environment{root.path(), screen, &dialogs}); }
+};
