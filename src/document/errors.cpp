@@ -1,26 +1,46 @@
 #include "document/errors.h"
 
+#include "document/runtimetexts.h"
+
 #include <cerrno>
 
 std::string IntegerConvertMessage(const std::string &field)
 {
-    return "'" + field + "' nie jest poprawną wartością liczbową";
+    return FormatRuntimeText(RuntimeMessage::IntegerConvert, {field});
 }
 
 std::string FloatConvertMessage(const std::string &field)
 {
-    return "'" + field + "' nie jest poprawną wartością ";
+    return FormatRuntimeText(RuntimeMessage::FloatConvert, {field});
 }
 
 std::string FileOpenMessage(const std::string &path, const std::string &reason)
 {
-    return "Nie można otworzyć pliku \"" + path + "\". " + reason;
+    return FormatRuntimeText(RuntimeMessage::FileOpen, {path, reason});
 }
 
 std::string FileCreateMessage(const std::string &path, const std::string &reason)
 {
-    return "Nie można stworzyć pliku \"" + path + "\". " + reason;
+    return FormatRuntimeText(RuntimeMessage::FileCreate, {path, reason});
 }
+
+std::string ListIndexMessage(int index)
+{
+    return FormatRuntimeText(RuntimeMessage::ListIndex, {std::to_string(index)});
+}
+
+std::string InOutMessage(int code)
+{
+    switch (code) {
+    case InOutFileNotFound: return FormatRuntimeText(RuntimeMessage::FileNotFound);
+    case InOutReadBeyondEnd: return FormatRuntimeText(RuntimeMessage::ReadBeyondEnd);
+    default: return FormatRuntimeText(RuntimeMessage::InOut, {std::to_string(code)});
+    }
+}
+
+ListIndexError::ListIndexError(int index) : std::out_of_range(ListIndexMessage(index)) {}
+
+InOutError::InOutError(int code) : std::runtime_error(InOutMessage(code)), m_code(code) {}
 
 std::string SystemReason(int err)
 {

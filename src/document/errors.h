@@ -1,5 +1,6 @@
 #pragma once
-// Errors of the document core. Each carries its Polish message, shown to the user as it is.
+// Errors of the document core. Each carries its Polish message, shown to the user as it is; the texts
+// come from the run-time message table (runtimetexts.h) that the message catalogue also installs.
 
 #include <stdexcept>
 #include <string>
@@ -22,6 +23,25 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+/// A list or array addressed outside its entries: "Indeks listy poza zakresem (index)".
+class ListIndexError : public std::out_of_range {
+public:
+    explicit ListIndexError(int index);
+};
+
+/// Input/output codes of InOutError, as the run-time library numbers them.
+enum InOutCode : int { InOutFileNotFound = 2, InOutReadBeyondEnd = 100 };
+
+/// A failed read or write of a data file; code is an InOutCode or the system's error number.
+class InOutError : public std::runtime_error {
+public:
+    explicit InOutError(int code);
+    int code() const { return m_code; }
+
+private:
+    int m_code;
+};
+
 /// "'field' nie jest poprawną wartością liczbową"
 std::string IntegerConvertMessage(const std::string &field);
 /// "'field' nie jest poprawną wartością "
@@ -30,5 +50,9 @@ std::string FloatConvertMessage(const std::string &field);
 std::string FileOpenMessage(const std::string &path, const std::string &reason);
 /// "Nie można stworzyć pliku "path". reason"
 std::string FileCreateMessage(const std::string &path, const std::string &reason);
+/// "Indeks listy poza zakresem (index)"
+std::string ListIndexMessage(int index);
+/// "Nieznaleziono pliku", "Czytanie za końcem pliku" or "I/O błąd code"
+std::string InOutMessage(int code);
 /// The system's reason for a failed file operation, in Polish.
 std::string SystemReason(int err);

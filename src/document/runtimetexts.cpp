@@ -1,0 +1,47 @@
+#include "document/runtimetexts.h"
+
+#include <array>
+
+namespace {
+
+const std::array<RuntimeText, 8> kTexts{{
+    {"'%s' is not a valid integer value", "'%s' nie jest poprawną wartością liczbową"},
+    // The Polish text ends after "wartością" and a space, as users of the editor know it.
+    {"'%s' is not a valid floating point value", "'%s' nie jest poprawną wartością "},
+    {"Cannot open file \"%s\". %s", "Nie można otworzyć pliku \"%s\". %s"},
+    {"Cannot create file \"%s\". %s", "Nie można stworzyć pliku \"%s\". %s"},
+    {"List index out of bounds (%d)", "Indeks listy poza zakresem (%d)"},
+    {"File not found", "Nieznaleziono pliku"},
+    {"Read beyond end of file", "Czytanie za końcem pliku"},
+    {"I/O error %d", "I/O błąd %d"},
+}};
+
+} // namespace
+
+const RuntimeText &RuntimeTextOf(RuntimeMessage message)
+{
+    return kTexts.at(static_cast<std::size_t>(message));
+}
+
+std::span<const RuntimeText> RuntimeTexts()
+{
+    return kTexts;
+}
+
+std::string FormatRuntimeText(RuntimeMessage message, std::initializer_list<std::string> args)
+{
+    const std::string format = RuntimeTextOf(message).polish;
+    std::string out;
+    auto arg = args.begin();
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const bool placeholder = format[i] == '%' && i + 1 < format.size()
+                                 && (format[i + 1] == 's' || format[i + 1] == 'd');
+        if (placeholder && arg != args.end()) {
+            out += *arg++;
+            ++i;
+        } else {
+            out += format[i];
+        }
+    }
+    return out;
+}
