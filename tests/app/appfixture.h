@@ -15,14 +15,8 @@
 #include <memory>
 #include <vector>
 
-inline QApplication &widgetApp()
-{
-    static int argc = 1;
-    static char name[] = "app_tests";
-    static char *argv[] = {name, nullptr};
-    static QApplication a(argc, argv);
-    return a;
-}
+/// The application made by the test program's main().
+inline QApplication &widgetApp() { return *static_cast<QApplication *>(QCoreApplication::instance()); }
 
 struct RecordedBox {
     QString text, caption;
