@@ -27,12 +27,14 @@ void BookPane::loadPage(const QString &path)
     const bool merge = m_pageStyles == PageStyles::Merge;
     LaidOutPage laid = LayOutPage(page, merge ? m_sheet.mergedWith(page.styles) : m_sheet);
 
+    // The pane owns the pages it laid out; the first, empty document belongs to Qt's text control.
     QTextDocument *old = document();
+    const bool ownsOld = old && old->parent() == this;
     QTextDocument *doc = laid.document.release();
     doc->setParent(this);
     setDocument(doc);
-    if (old && old->parent() == this)
-        old->deleteLater();
+    if (ownsOld)
+        delete old;
     m_linkTags = std::move(laid.linkTags);
     m_hovered = -1;
     m_saved.clear();

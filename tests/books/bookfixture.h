@@ -1,9 +1,6 @@
 #pragma once
-// One QApplication for the book tests, and pages written into a temporary book folder.
+// Pages written into a temporary book folder; main.cpp makes the application.
 
-#include "messages/catalogue.h"
-
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -18,23 +15,11 @@ inline void PrintTo(const QString &text, std::ostream *out)
     *out << '"' << text.toStdString() << '"';
 }
 
-inline QApplication &app()
-{
-    static int argc = 1;
-    static char name[] = "books_tests";
-    static char *argv[] = {name, nullptr};
-    static QApplication a(argc, argv);
-    static const bool installed = (InstallMessageCatalogue(a), true);
-    (void)installed;
-    return a;
-}
-
 /// A program folder in a temporary directory with the book folders Help/ and SnowMen/.
 class BookFolder {
 public:
     BookFolder()
     {
-        app();
         QDir(m_dir.path()).mkpath(QStringLiteral("Help"));
         QDir(m_dir.path()).mkpath(QStringLiteral("SnowMen"));
     }
