@@ -16,7 +16,7 @@
 namespace {
 
 /// Pixels of a step picture in the tutorial pages.
-constexpr int kStepSize = 256;
+constexpr int kStepSize = 320;
 
 QImage smaller(const QImage &picture, int size)
 {
