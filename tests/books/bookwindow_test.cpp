@@ -29,14 +29,25 @@ protected:
 
     static QString shownText(const BookPane *pane) { return pane->document()->toPlainText(); }
 
-    /// Clicks the middle of the first letter of link id, as the user would.
-    static void clickLink(BookPane *pane, int id)
+    /// The middle of the first letter of link id, in the pane's viewport.
+    static QPoint linkPoint(BookPane *pane, int id)
     {
         QTextCursor c(pane->document());
         c.setPosition(pane->linkPosition(id) + 1);
         const QRect r = pane->cursorRect(c);
-        const QPoint at(r.left() - 3, r.center().y());
-        QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, at);
+        return {r.left() - 3, r.center().y()};
+    }
+
+    static void clickLink(BookPane *pane, int id)
+    {
+        QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, linkPoint(pane, id));
+    }
+
+    static QColor linkColour(BookPane *pane, int id)
+    {
+        QTextCursor c(pane->document());
+        c.setPosition(pane->linkPosition(id) + 1);
+        return c.charFormat().foreground().color();
     }
 
     BookFolder folder;
@@ -71,6 +82,20 @@ TEST_F(HelpBook, LinksOfBothPanesReplaceTheTextPage)
     EXPECT_EQ(shownText(help.textPane()), QStringLiteral("Strona o plikach"));
     EXPECT_EQ(shownText(help.indexPane()), QStringLiteral("Pliki Brak"));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+}
+
+TEST_F(HelpBook, LinkUnderThePointerIsRed)
+{
+    T_Help help(folder.programFolder(), report);
+    help.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    BookPane *index = help.indexPane();
+    QTest::mouseMove(index->viewport(), linkPoint(index, 1));
+    EXPECT_EQ(linkColour(index, 1), QColor(Qt::red));
+    EXPECT_EQ(linkColour(index, 0), QColor(Qt::blue));
+    QTest::mouseMove(index->viewport(), linkPoint(index, 0));
+    EXPECT_EQ(linkColour(index, 0), QColor(Qt::red));
+    EXPECT_EQ(linkColour(index, 1), QColor(Qt::blue));
 }
 
 TEST_F(HelpBook, MissingPageIsReportedAndThePageStays)
