@@ -1,5 +1,6 @@
 #include "reference/picturestore.h"
 
+#include "document/errors.h"
 #include "reference/cp1250.h"
 #include "render/pngfile.h"
 
@@ -11,19 +12,15 @@
 
 namespace {
 
-// Input/output error codes as the messages number them.
-constexpr int FileNotFound = 2;
+// Input/output error codes as the run-time library numbers them.
+constexpr int FileNotFound = InOutFileNotFound;
 constexpr int AccessDenied = 5;
-constexpr int ReadBeyondEnd = 100;
+constexpr int ReadBeyondEnd = InOutReadBeyondEnd;
 constexpr int NegativeSeek = 131;
 
 ReferenceError IoError(int code)
 {
-    switch (code) {
-    case FileNotFound: return ReferenceError(code, "Nieznaleziono pliku");
-    case ReadBeyondEnd: return ReferenceError(code, "Czytanie za końcem pliku");
-    default: return ReferenceError(code, "I/O błąd " + std::to_string(code));
-    }
+    return ReferenceError(code, InOutMessage(code));
 }
 
 // An open record file of the store with its size in whole records.
