@@ -65,6 +65,8 @@ BookWindow::BookWindow(const BookWindowSetup &setup, ErrorReporter reportError, 
     PM_W = Pomoc_PM->addAction(QStringLiteral("Zaznacz &wszystko"), this, [this] { PM_Click(2); });
     PM_W->setObjectName(QStringLiteral("PM_W"));
     PM_W->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    // The shortcuts work wherever the focus is in the window.
+    addActions({PM_K, PM_W});
     for (BookPane *pane : {Pomoc_RV_Indeks, Pomoc_RV_Tekst}) {
         pane->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(pane, &QWidget::customContextMenuRequested, this,
@@ -115,6 +117,12 @@ void BookWindow::Pomoc_RV_TekstJump(int id)
 void BookWindow::Pomoc_SBClick()
 {
     hide();
+    emit closed();
+}
+
+void BookWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
     emit closed();
 }
 

@@ -44,13 +44,17 @@ public:
 
     void Pomoc_RV_IndeksJump(int id);
     void Pomoc_RV_TekstJump(int id);
-    /// "Zamknij": hides the window and emits closed() so that the main window releases its button.
+    /// "Zamknij": hides the window and emits closed().
     void Pomoc_SBClick();
     /// The context menu: 1 copies the text pane's selection, 2 selects the whole text pane.
     void PM_Click(int tag);
 
 signals:
+    /// The window was put away by "Zamknij" or by the window system: release its button.
     void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     bool loadInto(BookPane *pane, const QString &name);
