@@ -28,8 +28,7 @@ QByteArray readFile(const QString &path)
         throw FileError(FileOpenMessage(QDir::toNativeSeparators(path).toStdString(), SystemReason(errno)));
     std::ostringstream bytes;
     bytes << in.rdbuf();
-    const std::string text = bytes.str();
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    return QByteArray::fromStdString(bytes.str());
 }
 
 bool flag(const QXmlStreamAttributes &a, const char *name)
@@ -214,12 +213,7 @@ private:
 
 } // namespace
 
-BookPage ParseBookPage(const QByteArray &bytes, const QString &path, const QString &folder)
-{
-    return PageReader(bytes, path, folder).read();
-}
-
 BookPage ReadBookPage(const QString &path)
 {
-    return ParseBookPage(readFile(path), path, QFileInfo(path).absolutePath());
+    return PageReader(readFile(path), path, QFileInfo(path).absolutePath()).read();
 }

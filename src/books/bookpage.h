@@ -45,5 +45,3 @@ struct BookPage {
 /// ("Nie można otworzyć pliku ...") for a page or picture that cannot be read, BookFormatError for a
 /// file that is not a book page.
 BookPage ReadBookPage(const QString &path);
-/// The same from the bytes of a page file; pictures are looked for in folder.
-BookPage ParseBookPage(const QByteArray &bytes, const QString &path, const QString &folder);
