@@ -1,5 +1,6 @@
 #include "editorapp.h"
 
+#include "messages/catalogue.h"
 #include "splash.h"
 #include "tform.h"
 
@@ -46,6 +47,7 @@ int RunEditor(int argc, char **argv, bool quitAfterStart)
 {
     QtUserDialogs dialogs;
     MeriskoApplication app(argc, argv, dialogs);
+    InstallMessageCatalogue(app);  // before any window: every built-in text in Polish
     QApplication::setApplicationName("Merisko");
     QApplication::setApplicationDisplayName("Merisko");
 

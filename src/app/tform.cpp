@@ -80,9 +80,8 @@ void T_Form::FormCreate()
     prepareSurfaces();
     lb_Words = readLines(folders.Base_B + "G.wo");
     lb_Defin = readLines(folders.Base_B + "F.de");
-    IMode = -1;
+    edit = EditState();
     IChange = false;
-    B_Draft = false;
     session.doc.Dimension = 0;
     session.doc.Ind_Curve = -1;
     session.doc.RModif = false;

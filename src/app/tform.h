@@ -3,6 +3,7 @@
 // subsystems together. The logic it calls lives in document/, render/ and the files beside this.
 
 #include "document/session.h"
+#include "edit/editstate.h"
 #include "imagecontrol.h"
 #include "render/editview.h"
 #include "render/layercache.h"
@@ -79,9 +80,8 @@ public:
     CheckFlags flags;
     PictoSession session;
     PictoDocument &doc() { return session.doc; }
-    int IMode = -1;
+    EditState edit;
     bool IChange = false;
-    bool B_Draft = false;
     int PreviewUpdates = 0;  ///< how many times the preview was refreshed (for the tests)
 
     // Hidden lists.

@@ -36,7 +36,7 @@ void T_Form::b_NumberAndPointClick() { RedrawImage(); }
 
 void T_Form::b_ModeClick(int tag)
 {
-    IMode = tag - 130;
+    edit.IMode = tag - 130;
     if (QAbstractButton *b = ButtonByTag(tag))
         b->setChecked(true);
 }

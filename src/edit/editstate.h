@@ -1,0 +1,27 @@
+#pragma once
+// The state of editing in the view: the mode, the pointer shape (which is state, not only
+// feedback), the free-hand stroke, the chosen point and the base copy of the transforms.
+
+#include "document/geometry.h"
+
+#include <vector>
+
+/// Pointer shapes over the editing view.
+enum PointerShape {
+    crHandPoint,  ///< searching or idle, the view's default
+    crDrag,       ///< over a point of the current layer
+    crCross,      ///< sketching
+};
+
+struct EditState {
+    int IMode = -1;                     ///< mode button tag − 130; 11 = second step of inserting; −1 none
+    PointerShape Shape = crHandPoint;   ///< the view's pointer shape
+    bool B_Draft = false;               ///< a free-hand stroke is awaited or in progress
+    int I_Draft = 0;                    ///< samples of the stroke so far
+    std::vector<TGPPointF> T_Draft;     ///< the stroke's samples
+    int Nr_XY = -1;                     ///< point under the pointer, −1 none
+    int IPoint = -1;                    ///< point chosen for inserting after, −1 front
+    TGPPointF P_Move{};                 ///< where a layer move started
+    std::vector<TGPPointF> TXYCurve;    ///< base copy of the current layer's screen points
+    std::vector<RRadAng> TRACurve;      ///< base copy of its polar points
+};
