@@ -1,6 +1,8 @@
 #include "editorapp.h"
 
+#include "books/bookwindows.h"
 #include "messages/catalogue.h"
+#include "reference/tdict.h"
 #include "splash.h"
 #include "tform.h"
 
@@ -67,6 +69,12 @@ int RunEditor(int argc, char **argv, bool quitAfterStart)
         form.FormActivate();
         return 1;
     }
+    // The other windows come after the main window, once, and are only shown and hidden later.
+    T_Dict dict;
+    auto reportError = [&dialogs](const QString &text) { dialogs.Error(text); };
+    T_Help help(QCoreApplication::applicationDirPath(), reportError);
+    T_SnowMen snowMen(QCoreApplication::applicationDirPath(), reportError);
+    form.AttachWindows(&dict, &help, &snowMen);
     T_Ue splash;
     if (!quitAfterStart) {
         splash.move(form.pos());

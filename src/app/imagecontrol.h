@@ -42,3 +42,27 @@ protected:
             OnClick(e);
     }
 };
+
+/// Runs a function when the watched widget is clicked (pressed and released inside it): for the
+/// plain panels whose click the window handles.
+class ClickFilter : public QObject {
+public:
+    ClickFilter(QWidget *watched, std::function<void()> onClick) : QObject(watched), m_onClick(std::move(onClick))
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (e->type() == QEvent::MouseButtonRelease) {
+            auto *w = static_cast<QWidget *>(watched);
+            if (w->rect().contains(static_cast<QMouseEvent *>(e)->position().toPoint()))
+                m_onClick();
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    std::function<void()> m_onClick;
+};

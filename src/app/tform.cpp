@@ -1,6 +1,7 @@
 #include "tform.h"
 
 #include "glyphs.h"
+#include "reference/textlists.h"
 #include "render/pictures.h"
 #include "render/pngfile.h"
 
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScreen>
-#include <QTextStream>
 
 #include <exception>
 
@@ -37,16 +37,17 @@ void ListFiles(SortedNameList &box, const QString &folder, const QString &patter
         box.Add(f.fileName());
 }
 
-/// The lines of a text file of the reference data, UTF-8.
-static QStringList readLines(const QString &path)
+/// The lines of a Windows-1250 list of the reference data; a list that cannot be read is reported
+/// and left empty (the strip then shows no meanings).
+static QStringList readLines(const QString &path, UserDialogs &dialogs)
 {
-    QFile f(path);
     QStringList lines;
-    if (!f.open(QIODevice::ReadOnly))
-        return lines;
-    QTextStream in(&f);
-    while (!in.atEnd())
-        lines.append(in.readLine());
+    try {
+        for (const std::string &line : LoadTextLines(path.toStdString()))
+            lines.append(QString::fromStdString(line));
+    } catch (const std::exception &e) {
+        dialogs.Error(QString::fromUtf8(e.what()));
+    }
     return lines;
 }
 
@@ -58,6 +59,7 @@ T_Form::T_Form(const Environment &env) : m_dialogs(*env.dialogs)
                    | Qt::WindowCloseButtonHint);
     folders = ProgramFolders::Beside(env.programFolder);
     buildControls();
+    wireStrip();
     flags = RunStartupChecks(folders, env.screen, m_dialogs);
     if (!flags.Miss_Write && !flags.Miss_Base) {
         // The window is laid out for a 1224 × 735 client area inside its 1230 × 765 frame.
@@ -78,8 +80,8 @@ T_Form::~T_Form()
 void T_Form::FormCreate()
 {
     prepareSurfaces();
-    lb_Words = readLines(folders.Base_B + "G.wo");
-    lb_Defin = readLines(folders.Base_B + "F.de");
+    lb_Words = readLines(folders.Base_B + "G.wo", m_dialogs);
+    lb_Defin = readLines(folders.Base_B + "F.de", m_dialogs);
     edit = EditState();
     IChange = false;
     session.doc.Dimension = 0;
@@ -87,6 +89,7 @@ void T_Form::FormCreate()
     session.doc.RModif = false;
     session.OnStatusNote = [this](const std::string &note) { sb_Panel->setText(QString::fromStdString(note)); };
     openFirstDocument();
+    p_Picto_TaveloClick();
 }
 
 void T_Form::prepareSurfaces()

@@ -21,8 +21,12 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <map>
+
+class BookWindow;
+class T_Dict;
 
 /// A list kept in ascending order without regard to letter case, with a selected index (-1: none).
 struct SortedNameList {
@@ -68,6 +72,19 @@ public:
     void ppm_LvListPopup();
     void DeletePicto();
     void lv_LayersChange();
+
+    // Reference strip, dictionary popup and books.
+    /// The windows created after this one; until then their buttons do nothing.
+    void AttachWindows(T_Dict *dict, BookWindow *help, BookWindow *snowMen);
+    void p_Picto_TaveloClick();
+    void Dictionary(int tag);
+    void b_HelpClick();
+    void b_SnowMenClick();
+    std::array<int, 4> T_Set_Pikto{};
+    std::array<QString, 4> TWords, TDefin;
+    std::function<int(int)> Random;  ///< a whole number 0 … n − 1; replaceable for tests
+    T_Dict *dict = nullptr;
+    BookWindow *help = nullptr, *snowMen = nullptr;
 
     // Buttons.
     void b_AllLayersClick();
@@ -118,6 +135,7 @@ private:
     void buildControls();
     void prepareSurfaces();
     void openFirstDocument();
+    void wireStrip();
     void applyButtonStates(const PropertyButtonStates &s);
     QToolButton *makeButton(QWidget *parent, const char *name, int tag, QRect geometry, bool checkable);
 

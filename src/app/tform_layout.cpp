@@ -169,9 +169,9 @@ void T_Form::buildControls()
     makeButton(p_File, "b_Help", 700, QRect(378, 0, 72, 72), false);
     makeButton(p_File, "b_SnowMen", 900, QRect(450, 0, 72, 72), false);
     i_Image = picture(ts_1, "i_Image", QRect(2, 78, 512, 512), 300);
-    QWidget *strip = panel(ts_1, "p_Picto_Tavelo", QRect(6, 594, 512, 72), light);
+    QWidget *strip = panel(ts_1, "p_Picto_Tavelo", QRect(4, 594, 516, 72), light);
     strip->setProperty("tag", 600);
-    QWidget *p_Names = panel(ts_1, "p_Names", QRect(6, 668, 512, 15), light);
+    QWidget *p_Names = panel(ts_1, "p_Names", QRect(4, 668, 516, 15), light);
     for (int k = 0; k < 4; ++k) {
         i_Tiles[k] = picture(strip, qPrintable(QStringLiteral("i_%1").arg(k + 1)), QRect(k * 128 + 28, 0, 72, 72),
                              601 + k);

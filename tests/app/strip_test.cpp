@@ -1,0 +1,121 @@
+#include "appfixture.h"
+#include "reference/storewriter.h"
+#include "reference/strip.h"
+#include "reference/tdict.h"
+
+#include <QBuffer>
+#include <QTest>
+
+#include <random>
+#include <set>
+
+namespace {
+class StripTest : public ProgramFolderTest {};
+
+/// A PNG file of one colour, as stored pictures are.
+std::string pngOf(QColor colour)
+{
+    QImage img(32, 32, QImage::Format_RGB32);
+    img.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "PNG");
+    return bytes.toStdString();
+}
+}
+
+TEST(StripChoice, FourDifferentEntriesWithTheirMeaningLines)
+{
+    struct Case { const char *what; std::function<int(int)> random; std::array<int, 4> numbers, fields; } cases[] = {
+        {"always the first", [](int) { return 0; }, {7, 25, 29, 67}, {0, 1, 2, 3}},
+        {"always the last", [](int n) { return n - 1; }, {1359, 1337, 1291, 1171}, {29, 28, 27, 26}},
+        {"same index again", [](int) { return 5; }, {73, 77, 89, 103}, {5, 6, 7, 8}},
+        {"out of range", [](int n) { return n + 7; }, {7, 25, 29, 67}, {0, 1, 2, 3}},
+    };
+    for (const Case &c : cases) {
+        const auto chosen = ChooseStripPictograms(c.random);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(chosen[i].number, c.numbers[i]) << c.what << " " << i;
+            EXPECT_EQ(chosen[i].field, c.fields[i]) << c.what << " " << i;
+        }
+    }
+    std::mt19937 seeded(42);
+    for (int round = 0; round < 200; ++round) {
+        const auto chosen = ChooseStripPictograms([&](int n) { return int(seeded() % unsigned(n)); });
+        std::set<int> numbers;
+        for (const StripChoice &c : chosen)
+            numbers.insert(c.number);
+        EXPECT_EQ(numbers.size(), 4u);
+    }
+}
+
+TEST_F(StripTest, TilesShowNamesAndMeaningsFromTheStore)
+{
+    putDocument("001 A.vkz", "         0         0\r\n");
+    auto form = start();
+    form->Random = [](int n) { return n - 1; };
+    form->p_Picto_TaveloClick();
+    EXPECT_EQ(form->T_Set_Pikto, (std::array<int, 4>{1359, 1337, 1291, 1171}));
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FALSE(form->TWords[i].isEmpty());
+        EXPECT_EQ(form->l_Names[i]->text(), form->TWords[i]);
+        EXPECT_EQ(form->TDefin[i], form->lb_Defin[29 - i]);
+        EXPECT_EQ(form->i_Tiles[i]->Picture.size(), QSize(72, 72));
+        EXPECT_EQ(form->i_Tiles[i]->Picture.pixel(0, 0), qRgb(241, 241, 241));  // rounded corner
+    }
+    EXPECT_TRUE(dialogs.errors.empty());
+}
+
+TEST_F(StripTest, PercentBecomesASpaceOnceAndAFailingTileStopsTheRefresh)
+{
+    putDocument("001 A.vkz", "         0         0\r\n");
+    auto form = start();
+    form->Random = [](int) { return 0; };  // 7, 25, 29, 67
+    const QString before3 = form->l_Names[3]->text();
+    // A store in which 7 and 25 are fine, 29 is not a picture and 67 is missing.
+    WriteReferenceStore(folder("Base").toStdString(), {{7, "Dwa%słowa%", pngOf(Qt::red)},
+                                                       {25, "Kot", pngOf(Qt::blue)},
+                                                       {29, "Zły", "nie PNG"}});
+    form->p_Picto_TaveloClick();
+    EXPECT_EQ(form->l_Names[0]->text(), "Dwa słowa%");
+    EXPECT_EQ(form->l_Names[1]->text(), "Kot");
+    EXPECT_EQ(form->i_Tiles[0]->Picture.pixel(36, 36), qRgb(255, 0, 0));
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_EQ(form->l_Names[3]->text(), before3);  // later tiles keep what they showed
+}
+
+TEST_F(StripTest, DictionaryToggles_FollowsTheWindowAndClosesOnANewChoice)
+{
+    putDocument("001 A.vkz", "         0         0\r\n");
+    auto form = start();
+    T_Dict dict;
+    form->AttachWindows(&dict, nullptr, nullptr);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    auto clickTile = [&](int k) { QTest::mouseClick(form->i_Tiles[k], Qt::LeftButton, {}, QPoint(36, 36)); };
+
+    clickTile(1);
+    ASSERT_TRUE(dict.isVisible());
+    EXPECT_EQ(dict.windowTitle(), form->TWords[1]);
+    EXPECT_EQ(dict.m_Defin->text(), form->TDefin[1]);
+    EXPECT_EQ(dict.pos(), form->pos() + QPoint(156 + 270, 500));
+    clickTile(1);
+    EXPECT_FALSE(dict.isVisible());
+
+    clickTile(0);
+    clickTile(2);  // another tile while shown: hidden, with tile 2's texts stored
+    EXPECT_FALSE(dict.isVisible());
+    form->move(form->pos() + QPoint(17, 9));
+    clickTile(2);
+    ASSERT_TRUE(dict.isVisible());
+    EXPECT_EQ(dict.pos(), form->pos() + QPoint(284 + 270, 500));
+    EXPECT_EQ(dict.windowTitle(), form->TWords[2]);
+
+    QTest::mouseClick(&dict, Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_FALSE(dict.isVisible());
+    clickTile(3);
+    ASSERT_TRUE(dict.isVisible());
+    QTest::mouseClick(form->findChild<QWidget *>("p_Names"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(dict.isVisible());
+}
