@@ -1,4 +1,5 @@
 #include "appfixture.h"
+#include "books/bookwindows.h"
 #include "reference/storewriter.h"
 #include "reference/strip.h"
 #include "reference/tdict.h"
@@ -118,4 +119,27 @@ TEST_F(StripTest, DictionaryToggles_FollowsTheWindowAndClosesOnANewChoice)
     ASSERT_TRUE(dict.isVisible());
     QTest::mouseClick(form->findChild<QWidget *>("p_Names"), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_FALSE(dict.isVisible());
+}
+
+TEST_F(StripTest, BookButtonsShowAndHideTheirBooksAndClosingABookReleasesItsButton)
+{
+    putDocument("001 A.vkz", "         0         0\r\n");
+    auto form = start();
+    const QString programFolder = QString(MERISKO_BASE_DIR) + "/..";
+    T_Help help(programFolder, [&](const QString &text) { dialogs.Error(text); });
+    T_SnowMen snowMen(programFolder, [&](const QString &text) { dialogs.Error(text); });
+    form->AttachWindows(nullptr, &help, &snowMen);
+    struct Case { int tag; BookWindow *book; } cases[] = {{700, &help}, {900, &snowMen}};
+    for (const Case &c : cases) {
+        QAbstractButton *button = form->ButtonByTag(c.tag);
+        button->click();
+        EXPECT_TRUE(button->isChecked()) << c.tag;
+        EXPECT_TRUE(c.book->isVisible()) << c.tag;
+        button->click();
+        EXPECT_FALSE(c.book->isVisible()) << c.tag;
+        button->click();
+        c.book->close();
+        EXPECT_FALSE(button->isChecked()) << c.tag;
+    }
+    EXPECT_TRUE(dialogs.errors.empty());
 }
