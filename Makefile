@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test test-asan fuzz bench clean
 
 deps:
 	@scripts/install-deps
@@ -11,10 +11,17 @@ build: deps
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/Merisko/merisko --help
+	$(BUILD)/Merisko/merisko
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	@scripts/test-asan
+
+fuzz:
+	@scripts/install-deps fuzz
+	@scripts/fuzz
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
