@@ -24,7 +24,8 @@ fuzz:
 	@scripts/fuzz
 
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
+	@if command -v xvfb-run >/dev/null; then xvfb-run -a -s "-screen 0 1280x1024x24" scripts/bench-report $(BUILD); \
+	 else scripts/bench-report $(BUILD); fi
 
 clean:
 	rm -rf $(BUILD)
