@@ -1,5 +1,7 @@
 #include "render/layercache.h"
 
+#include <future>
+
 static bool sameLayer(const R_Curve &a, const R_Curve &b)
 {
     if (a.TypeC != b.TypeC || a.Width != b.Width || a.Color != b.Color || a.Closure != b.Closure
@@ -42,12 +44,34 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
     const bool aa = g.testRenderHint(QPainter::Antialiasing);
     const QRect all(0, 0, 512, 512);
     auto paintLayers = [&](QImage &onto, int from, int to, bool withTexture) {
+        // A long run of layers is painted in two halves at once, the upper half on transparency
+        // by the second core, then laid over the lower: the same picture, sooner. A background
+        // layer in the upper half would have to clear the lower one, so such runs stay in one piece.
+        const int mid = from + (to - from) / 2;
+        bool backgroundInUpper = false;
+        for (int i = mid; i < to; ++i)
+            backgroundInUpper = backgroundInUpper || doc.TCurveStruct[size_t(i)].TypeC == KindBackground;
+        std::future<QImage> upper;
+        if (to - from >= SplitLayers && !backgroundInUpper) {
+            upper = std::async(std::launch::async, [&, mid] {
+                QImage part(onto.size(), QImage::Format_ARGB32_Premultiplied);
+                part.fill(Qt::transparent);
+                QPainter p(&part);
+                p.setRenderHint(QPainter::Antialiasing, aa);
+                for (int i = mid; i < to; ++i)
+                    m_helper.PaintLayer(p, doc.TCurveStruct[size_t(i)]);
+                return part;
+            });
+        }
         QPainter p(&onto);
         p.setRenderHint(QPainter::Antialiasing, aa);
         if (withTexture)
             p.fillRect(all, texture);
-        for (int i = from; i < to; ++i)
+        const int lowerEnd = upper.valid() ? mid : to;
+        for (int i = from; i < lowerEnd; ++i)
             renderer.PaintLayer(p, doc.TCurveStruct[size_t(i)]);
+        if (upper.valid())
+            p.drawImage(0, 0, upper.get());
     };
 
     if (current < 0 || current >= n) {

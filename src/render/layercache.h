@@ -33,4 +33,6 @@ private:
 
     Part m_below;  ///< texture and layers under the current one, opaque
     Part m_above;  ///< layers over the current one on transparency
+    LayerRenderer m_helper;  ///< pens and masks of the second painting thread
+    static constexpr int SplitLayers = 24;  ///< runs this long are painted in two halves at once
 };

@@ -117,3 +117,46 @@ TEST_F(EditViewTest, KeptLayerPicturesFollowEveryChange)
         EXPECT_LE(maxDiff(view, fresh(doc)), 2) << s.what;
     }
 }
+
+// A long stack is painted in two halves at once; the picture is the one painted layer by layer,
+// also when a background layer lies in the upper half.
+TEST_F(EditViewTest, LongStacksPaintedInHalvesMatchLayerByLayer)
+{
+    PictoDocument stack;
+    for (int i = 0; i < 60; ++i) {
+        const int idx = NewCurve(stack, KindBlob + i % 4, 12);
+        R_Curve &c = stack.TCurveStruct[idx];
+        c.Width = 4 + i % 3 * 6;
+        c.Tension = i % 2 ? 0.5f : 0.0f;
+        c.Color = 0xFF000000u | uint32_t(i * 0x0A1B2C & 0xFFFFFF);
+        for (int j = 0; j < 12; ++j)
+            c.XYPoints[j] = {float(40 + (i * 37 + j * 53) % 430), float(40 + (i * 71 + j * 29) % 430)};
+    }
+    for (const bool backgroundUp : {false, true}) {
+        if (backgroundUp) {
+            stack.TCurveStruct[50].TypeC = KindBackground;
+            stack.TCurveStruct[50].Color = 0x80FF2000u;  // translucent: it must replace, not blend
+        }
+        stack.Ind_Curve = stack.Dimension - 1;
+        QImage expected(512, 512, QImage::Format_RGB32);
+        {
+            QPainter g(&expected);
+            g.setRenderHint(QPainter::Antialiasing);
+            g.fillRect(QRect(0, 0, 512, 512), QBrush(texture));
+            LayerRenderer r;
+            for (int i = 0; i < stack.Dimension; ++i)
+                r.PaintLayer(g, stack.TCurveStruct[i]);
+        }
+        painter.RedrawImage(view, stack, true, true);  // the first label switches antialiasing on
+        painter.ForgetLayerPictures();
+        painter.RedrawImage(view, stack, true, false);
+        int worst = 0;
+        for (int y = 0; y < 512; ++y)
+            for (int x = 0; x < 512; ++x) {
+                const QRgb p = view.pixel(x, y), q = expected.pixel(x, y);
+                worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                  std::abs(qBlue(p) - qBlue(q))});
+            }
+        EXPECT_LE(worst, 2) << (backgroundUp ? "background in the upper half" : "plain");
+    }
+}
