@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(RoundFrame, IntegerMeasures)
 {
     struct Case { int n, b, c, m, d, e; } cases[] = {
@@ -44,5 +46,26 @@ TEST(RoundCorners, CornersAndOuterRowTakeTheColourCentreUntouched)
             EXPECT_EQ(img.pixel(pt), corner) << n << ": " << pt.x() << "," << pt.y();
         EXPECT_EQ(img.pixel(n / 2, n / 2), qRgb(0, 0, 0)) << n;
         EXPECT_EQ(img.pixel(n / 2, 10), qRgb(0, 0, 0)) << n;
+    }
+}
+
+// No pixel of the picture shows through between the rings near a rounded corner.
+TEST(MaskRoundCornersGaps, NothingOfThePictureOutsideThePaleLine)
+{
+    for (int n : {64, 72, 512}) {
+        QImage img(n, n, QImage::Format_RGB32);
+        img.fill(Qt::black);
+        MaskRoundCorners(img, n, QColor(241, 241, 241));
+        const double r = n / 3 / 2.0;
+        int through = 0;
+        for (int y = 0; y < n; ++y)
+            for (int x = 0; x < n; ++x) {
+                const double cx = x < n / 2 ? r : n - r, cy = y < n / 2 ? r : n - r;
+                const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
+                const bool rounded = (x < n / 2 ? dx <= 0 : dx >= 0) && (y < n / 2 ? dy <= 0 : dy >= 0);
+                if (rounded && std::hypot(dx, dy) - r >= -1.5 && img.pixel(x, y) == qRgb(0, 0, 0))
+                    ++through;
+            }
+        EXPECT_EQ(through, 0) << n;
     }
 }
