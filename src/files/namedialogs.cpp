@@ -7,6 +7,7 @@ NameDialogBase::NameDialogBase(QWidget *parent, const QString &caption, QSize cl
     : QDialog(parent)
 {
     setWindowTitle(caption);
+    setAttribute(Qt::WA_WindowPropagation);  // the main window's font, so "Bałwanek" fits its place
     setFixedSize(client);  // a fixed dialog border
     n_Name = new QLabel(QStringLiteral("Nazwa"), this);
     n_Name->setObjectName("n_Name");
