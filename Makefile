@@ -11,7 +11,7 @@ build: deps
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/Merisko/merisko --help
+	$(BUILD)/Merisko/merisko
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
