@@ -56,6 +56,8 @@ bool T_Form::b_SavePictoClick(int tag)
     if (tag == 113 && !m_names->AskSaveName(name))
         return false;
     try {
+        // Only a text that reads back whole is written (the developers' text page accepts any typing).
+        ParseDocument(session.rve_Items.Lines(), name.toStdString());
         // Written through a temporary file: a failure leaves the old file, RModif and the name as they were.
         session.SaveTo((folders.Base_R + name).toStdString());
     } catch (const std::exception &e) {

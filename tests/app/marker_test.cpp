@@ -76,3 +76,20 @@ TEST_F(MarkerTest, TheProjectPictureShowsTheDocumentTextWhereTypingIsAnEdit)
     EXPECT_FALSE(form->pc_Tabs->isVisible());
     EXPECT_EQ(form->pc_Pages->currentIndex(), 0);
 }
+
+TEST_F(MarkerTest, TypedTextThatCannotBeReadIsNeverSaved)
+{
+    putDocument("001 A.vkz", snowmanLayers(2));
+    QFile(folder("Work") + "A.txt").open(QIODevice::WriteOnly);
+    auto form = start();
+    form->show();
+    QTest::mouseClick(form->i_Projekt, Qt::LeftButton);
+    form->pc_Tabs->setCurrentIndex(1);
+    form->rve_ItemsView->moveCursor(QTextCursor::Start);
+    QTest::keyClick(form->rve_ItemsView, Qt::Key_X);  // "x        2" is no layer count
+    EXPECT_FALSE(form->b_SavePictoClick(112));
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_TRUE(dialogs.errors[0].contains("001 A.vkz")) << dialogs.errors[0].toStdString();
+    EXPECT_EQ(QFile(folder("Result") + "001 A.vkz").size(), snowmanLayers(2).size());
+    EXPECT_TRUE(form->doc().RModif);
+}
