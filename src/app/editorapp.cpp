@@ -60,7 +60,7 @@ int RunEditor(int argc, char **argv, bool quitAfterStart)
         facts.height = screen->geometry().height();
         facts.dpi = int(std::lround(screen->logicalDotsPerInch()));
     }
-    T_Form form({QCoreApplication::applicationDirPath(), facts, &dialogs});
+    T_Form form({QCoreApplication::applicationDirPath(), facts, &dialogs, nullptr, {}});
     QuitAfterPaint quitter;
     if (quitAfterStart)
         form.installEventFilter(&quitter);

@@ -60,6 +60,7 @@ T_Form::T_Form(const Environment &env) : m_dialogs(*env.dialogs)
     folders = ProgramFolders::Beside(env.programFolder);
     buildControls();
     wireStrip();
+    buildFileControls(env);
     flags = RunStartupChecks(folders, env.screen, m_dialogs);
     if (!flags.Miss_Write && !flags.Miss_Base) {
         // The window is laid out for a 1224 × 735 client area inside its 1230 × 765 frame.
@@ -158,26 +159,6 @@ void T_Form::closeEvent(QCloseEvent *e)
         e->accept();
     else
         e->ignore();
-}
-
-bool T_Form::QuerySaveChanges()
-{
-    if (!session.doc.RModif)
-        return true;
-    switch (m_dialogs.AskYesNoCancel(QStringLiteral("Czy zapisać zmiany?"), QStringLiteral("Potwierdzenie"))) {
-    case UserDialogs::Yes: {
-        bool saved = false;
-        Guarded([&] {
-            session.SaveTo((folders.Base_R + QString::fromStdString(session.doc.CFName)).toStdString());
-            saved = true;
-        });
-        return saved;
-    }
-    case UserDialogs::No:
-        return true;
-    default:
-        return false;
-    }
 }
 
 void T_Form::Guarded(const std::function<void()> &fn)

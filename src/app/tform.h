@@ -5,6 +5,7 @@
 #include "document/session.h"
 #include "edit/editstate.h"
 #include "imagecontrol.h"
+#include "namedialogs.h"
 #include "render/editview.h"
 #include "render/layercache.h"
 #include "render/layerrenderer.h"
@@ -24,6 +25,11 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
+
+class QPlainTextEdit;
+class QTabBar;
+class T_Info;
 
 class BookWindow;
 class T_Dict;
@@ -46,6 +52,9 @@ public:
         QString programFolder;           ///< the executable's folder
         ScreenFacts screen;              ///< the primary screen
         UserDialogs *dialogs = nullptr;  ///< message boxes (not owned)
+        NameDialogs *names = nullptr;    ///< the name dialogs (not owned); null: the window's own
+        /// Shows a folder in the desktop's file browser; null: the system's browser.
+        std::function<void(const QString &folder)> openFolder;
     };
     explicit T_Form(const Environment &env);
     ~T_Form() override;
@@ -91,6 +100,22 @@ public:
     void b_NumberAndPointClick();
     void b_ModeClick(int tag);
     QAbstractButton *ButtonByTag(int tag) const;
+
+    // Files and self-explanation (tform_files.cpp, tform_explain.cpp).
+    void b_NewPictoClick();
+    /// Save (tag 112, also the save question) or Save As (113). True when the document was written.
+    bool b_SavePictoClick(int tag);
+    void b_ExportPngClick();
+    /// Refreshes the information window; nothing while it is hidden.
+    void ShowInfo();
+    void b_InfoClick();
+    /// Gives sender the hint of its tag, from the hint table.
+    void HintMMove(QWidget *sender);
+    void i_LogoClick();
+    void i_ProjektClick();
+    T_Info *Info = nullptr;
+    QTabBar *pc_Tabs = nullptr;               ///< the tabs of pc_Pages, hidden but for developers
+    QPlainTextEdit *rve_ItemsView = nullptr;  ///< the document text buffer, on page ts_2
 
     // State.
     ProgramFolders folders;
@@ -145,4 +170,13 @@ private:
     bool m_hookPosted = false;
     static constexpr QEvent::Type HookEvent = QEvent::Type(QEvent::User + 1);
     void postHook();
+
+    // Files and self-explanation.
+    void buildFileControls(const Environment &env);
+    void buildDeveloperPages();
+    void showPage(int index);
+    void rve_ItemsViewChange();
+    std::unique_ptr<NameDialogs> m_ownNames;
+    NameDialogs *m_names = nullptr;
+    std::function<void(const QString &)> m_openFolder;
 };

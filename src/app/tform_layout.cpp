@@ -165,7 +165,7 @@ void T_Form::buildControls()
     makeButton(p_File, "b_SavePicto", 112, QRect(74, 0, 72, 72), false);
     makeButton(p_File, "b_SavePictoAs", 113, QRect(146, 0, 72, 72), false);
     makeButton(p_File, "b_ExportPng", 114, QRect(218, 0, 72, 72), false);
-    makeButton(p_File, "b_Info", 800, QRect(306, 0, 72, 72), false);
+    makeButton(p_File, "b_Info", 800, QRect(306, 0, 72, 72), true);  // pressed: T_Info shown
     makeButton(p_File, "b_Help", 700, QRect(378, 0, 72, 72), false);
     makeButton(p_File, "b_SnowMen", 900, QRect(450, 0, 72, 72), false);
     i_Image = picture(ts_1, "i_Image", QRect(2, 78, 512, 512), 300);

@@ -21,6 +21,7 @@ void T_Form::RedrawImage()
     const std::optional<PropertyButtonStates> states = viewPainter->RedrawImage(
         i_Image->Picture, session.doc, ButtonByTag(500)->isChecked(), ButtonByTag(501)->isChecked());
     i_Image->update();
+    ShowInfo();
     if (!states)
         return;
     applyButtonStates(*states);

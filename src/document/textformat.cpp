@@ -274,8 +274,9 @@ void SavePictoText(const std::string &path, const std::vector<std::string> &line
         return FileError(FileCreateMessage(path, SystemReason(err)));
     };
     FILE *f = std::fopen(temp.c_str(), "wb");
+    // Not created: whatever lies under the temporary name is not ours to remove.
     if (!f)
-        throw fail(errno);
+        throw FileError(FileCreateMessage(path, SystemReason(errno)));
     bool ok = true;
     for (std::size_t i = 0; i < lines.size() && ok; ++i) {
         ok = std::fwrite(lines[i].data(), 1, lines[i].size(), f) == lines[i].size();

@@ -2,6 +2,8 @@
 // A program folder of our own for each test: the reference files of the build, a documents folder
 // with the documents a test asks for, and message boxes that are recorded instead of shown.
 
+#include "document/textformat.h"
+#include "namedialogs.h"
 #include "tform.h"
 #include "userdialogs.h"
 
@@ -37,11 +39,44 @@ public:
     }
 };
 
+/// Answers the name dialogs as a test sets them up; a name that is empty cancels.
+class RecordingNames : public NameDialogs {
+public:
+    QString newName, saveName;
+    bool example = false;
+    int asked = 0;
+    bool AskNewPicto(QString &name, bool &ex) override
+    {
+        ++asked;
+        name = newName;
+        ex = example;
+        return !newName.isEmpty();
+    }
+    bool AskSaveName(QString &name) override
+    {
+        ++asked;
+        name = saveName;
+        return !saveName.isEmpty();
+    }
+};
+
+/// Document text of the first n layers of the snowman example, current layer n - 1.
+inline QByteArray snowmanLayers(int n)
+{
+    PictoDocument doc = ParseDocument(ExampleDocumentTemplate());
+    std::string text = FormatHeaderLine(n, n - 1) + "\r\n";
+    for (int i = 0; i < n; ++i)
+        text += FormatCurveLine(doc, i) + "\r\n";
+    return QByteArray::fromStdString(text);
+}
+
 class ProgramFolderTest : public ::testing::Test {
 public:
     QApplication &application = widgetApp();
     QTemporaryDir root;
     RecordingDialogs dialogs;
+    RecordingNames names;
+    QStringList openedFolders;  ///< folders the window asked the file browser to show
     ScreenFacts screen{1280, 1024, 96};
 
     QString folder(const char *name) const { return root.path() + "/" + name + "/"; }
@@ -63,5 +98,9 @@ public:
         f.write(text);
     }
 
-    std::unique_ptr<T_Form> start() { return std::make_unique<T_Form>(T_Form::Environment{root.path(), screen, &dialogs}); }
+    std::unique_ptr<T_Form> start()
+    {
+        return std::make_unique<T_Form>(T_Form::Environment{
+            root.path(), screen, &dialogs, &names, [this](const QString &f) { openedFolders << f; }});
+    }
 };

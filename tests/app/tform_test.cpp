@@ -1,21 +1,10 @@
 #include "appfixture.h"
-#include "document/textformat.h"
 #include "glyphs.h"
 
 #include <QImage>
 #include <QTest>
 
 namespace {
-/// Document text of the first n layers of the snowman example, current layer n - 1.
-QByteArray snowmanLayers(int n)
-{
-    PictoDocument doc = ParseDocument(ExampleDocumentTemplate());
-    std::string text = FormatHeaderLine(n, n - 1) + "\r\n";
-    for (int i = 0; i < n; ++i)
-        text += FormatCurveLine(doc, i) + "\r\n";
-    return QByteArray::fromStdString(text);
-}
-
 class StartupTest : public ProgramFolderTest {};
 class WindowTest : public ProgramFolderTest {};
 }

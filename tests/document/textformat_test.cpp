@@ -169,6 +169,9 @@ TEST_F(FileFixture, FailedSaveReportsAndKeepsTheOldFile)
         EXPECT_NE(std::string(e.what()).find("Nie można stworzyć pliku \"" + path + "\"."), std::string::npos);
     }
     EXPECT_EQ(LoadPictoLines(path), EmptyDocumentTemplate());
+    // The folder in the way is not the save's own: it stays, and a second try fails the same way.
+    EXPECT_TRUE(fs::is_directory(path + ".zapis~"));
+    EXPECT_THROW(SavePictoText(path, ExampleDocumentTemplate()), FileError);
 }
 
 TEST_F(FileFixture, SaveIntoAMissingFolderFails)

@@ -1,0 +1,98 @@
+// New, save, save as, the save question and the picture export of the main window.
+#include "document/textformat.h"
+#include "namedialogs.h"
+#include "render/pictures.h"
+#include "render/pngfile.h"
+#include "tform.h"
+
+#include "messages/catalogue.h"
+
+#include <exception>
+
+bool T_Form::QuerySaveChanges()
+{
+    if (!session.doc.RModif)
+        return true;
+    switch (m_dialogs.AskYesNoCancel(QStringLiteral("Czy zapisać zmiany?"), ConfirmCaption())) {
+    case UserDialogs::Yes:
+        // A save that fails keeps the changes and the caller's action does not happen.
+        return b_SavePictoClick(112);
+    case UserDialogs::No:
+        session.doc.RModif = false;
+        ShowInfo();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void T_Form::b_NewPictoClick()
+{
+    if (session.doc.RModif && !QuerySaveChanges())
+        return;
+    QString name;
+    bool example = false;
+    if (!m_names->AskNewPicto(name, example))
+        return;
+    // The new document exists only in memory until it is saved; the document list stays as it was.
+    session.FillTemplate(example ? ExampleDocumentTemplate() : EmptyDocumentTemplate(), name.toStdString());
+    FillLayerList();
+    RedrawImage();
+    const PictoDocument &d = session.doc;
+    if (d.Dimension > 0) {
+        const QSignalBlocker quiet(lv_Layers);
+        lv_Layers->setCurrentRow(d.Dimension - 1 - d.Ind_Curve);
+    }
+    sb_Panel->setText(QString());
+    ShowInfo();
+}
+
+bool T_Form::b_SavePictoClick(int tag)
+{
+    PictoDocument &d = session.doc;
+    if (d.Dimension == 0)
+        return false;
+    QString name = QString::fromStdString(d.CFName);
+    if (tag == 113 && !m_names->AskSaveName(name))
+        return false;
+    try {
+        // Only a text that reads back whole is written (the developers' text page accepts any typing).
+        ParseDocument(session.rve_Items.Lines(), name.toStdString());
+        // Written through a temporary file: a failure leaves the old file, RModif and the name as they were.
+        session.SaveTo((folders.Base_R + name).toStdString());
+    } catch (const std::exception &e) {
+        m_dialogs.Error(QString::fromUtf8(e.what()));
+        return false;
+    }
+    d.CFName = name.toStdString();
+    lb_ListFile.Clear();
+    ListFiles(lb_ListFile, folders.Base_R, "*.vkz");
+    lb_ListFile.ItemIndex = lb_ListFile.IndexOf(name);
+    QString status = QStringLiteral("Obraz piktogramu został zapisany");
+    try {
+        const QImage thumb = RenderDocumentThumb(RenderComposite(renderer, Br_txt, d));
+        SaveBmpFile(thumb, folders.Base_R + name.left(name.size() - 4) + ".bmp");
+    } catch (const std::exception &e) {
+        // The document is saved, its thumbnail is not: say so, and claim no success.
+        status.clear();
+        m_dialogs.Error(QString::fromUtf8(e.what()));
+    }
+    sb_Panel->setText(status);
+    FillFileList();
+    ShowInfo();
+    return true;
+}
+
+void T_Form::b_ExportPngClick()
+{
+    const PictoDocument &d = session.doc;
+    if (d.Dimension == 0)
+        return;
+    // Every export starts from the start picture, so layers without a background look the same each time.
+    const QImage picture = RenderExportPicture(renderer, i_PNG, d);
+    UpdatePreview();
+    const QString name = QString::fromStdString(d.CFName);
+    SavePngBitmap(picture, folders.Base_R + name.left(name.size() - 3) + "png");
+    sb_Panel->setText(QStringLiteral("Obraz piktogramu został zapisany jako png"));
+    m_openFolder(folders.Base_R);
+}

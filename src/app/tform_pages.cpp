@@ -1,0 +1,113 @@
+// The pages behind the editor page, shown to developers only: the document text buffer, in which
+// typing is recorded like any edit, and the hidden pictures and lists of the window.
+#include "document/textformat.h"
+#include "tform.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTabBar>
+
+namespace {
+QLabel *pictureView(QWidget *page, const char *name, QRect geometry)
+{
+    auto *l = new QLabel(page);
+    l->setObjectName(name);
+    l->setGeometry(geometry);
+    l->setFrameShape(QFrame::Box);
+    return l;
+}
+
+QListWidget *listView(QWidget *page, const char *name, QRect geometry)
+{
+    auto *l = new QListWidget(page);
+    l->setObjectName(name);
+    l->setGeometry(geometry);
+    return l;
+}
+}
+
+void T_Form::buildDeveloperPages()
+{
+    const int tabsTop = pc_Pages->height() - 18;
+    pc_Tabs = new QTabBar(this);
+    pc_Tabs->setObjectName("pc_Tabs");
+    pc_Tabs->setShape(QTabBar::RoundedSouth);
+    pc_Tabs->setGeometry(pc_Pages->x(), tabsTop, pc_Pages->width(), 18);
+    for (const char *caption : {"Piktogram", "Tekst dokumentu", "Obrazy i listy"})
+        pc_Tabs->addTab(QString::fromUtf8(caption));
+    pc_Tabs->hide();  // the tabs are hidden until a developer reveals them
+    connect(pc_Tabs, &QTabBar::currentChanged, this, [this](int i) { Guarded([this, i] { showPage(i); }); });
+
+    QWidget *ts_2 = pc_Pages->widget(1);
+    rve_ItemsView = new QPlainTextEdit(ts_2);
+    rve_ItemsView->setObjectName("rve_Items");
+    rve_ItemsView->setGeometry(0, 0, ts_2->width(), tabsTop);
+    rve_ItemsView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    rve_ItemsView->setLineWrapMode(QPlainTextEdit::NoWrap);
+    connect(rve_ItemsView, &QPlainTextEdit::textChanged, this, [this] { rve_ItemsViewChange(); });
+
+    QWidget *ts_3 = pc_Pages->widget(2);
+    pictureView(ts_3, "i_PureView", QRect(0, 0, 256, 256));
+    pictureView(ts_3, "i_PNGView", QRect(262, 0, 256, 256));
+    listView(ts_3, "lb_ListFileView", QRect(0, 262, 172, tabsTop - 262));
+    listView(ts_3, "lb_DefinView", QRect(174, 262, 172, tabsTop - 262));
+    listView(ts_3, "lb_WordsView", QRect(348, 262, 172, tabsTop - 262));
+}
+
+void T_Form::showPage(int index)
+{
+    const bool leavingText = pc_Pages->currentIndex() == 1 && index != 1;
+    pc_Pages->setCurrentIndex(index);
+    if (leavingText) {
+        // What was typed becomes the open document; a text that cannot be read says why.
+        PictoDocument typed = ParseDocument(session.rve_Items.Lines(), session.doc.CFName);
+        typed.RModif = session.doc.RModif;
+        session.doc = std::move(typed);
+        FillLayerList();
+        RedrawImage();
+        const PictoDocument &d = session.doc;
+        if (d.Ind_Curve >= 0 && d.Ind_Curve < d.Dimension) {
+            const QSignalBlocker quiet(lv_Layers);
+            lv_Layers->setCurrentRow(d.Dimension - 1 - d.Ind_Curve);
+        }
+    }
+    if (index == 1) {
+        const QSignalBlocker quiet(rve_ItemsView);
+        rve_ItemsView->setPlainText(QString::fromStdString(session.rve_Items.Text()).replace("\r\n", "\n"));
+    } else if (index == 2) {
+        QWidget *ts_3 = pc_Pages->widget(2);
+        ts_3->findChild<QLabel *>("i_PureView")->setPixmap(QPixmap::fromImage(i_Pure.scaled(256, 256)));
+        ts_3->findChild<QLabel *>("i_PNGView")->setPixmap(QPixmap::fromImage(i_PNG.scaled(256, 256)));
+        const std::pair<const char *, const QStringList *> lists[] = {
+            {"lb_ListFileView", &lb_ListFile.Items}, {"lb_DefinView", &lb_Defin}, {"lb_WordsView", &lb_Words}};
+        for (const auto &[name, items] : lists) {
+            auto *view = ts_3->findChild<QListWidget *>(name);
+            view->clear();
+            view->addItems(*items);
+        }
+    }
+}
+
+void T_Form::rve_ItemsViewChange()
+{
+    // One keystroke is one undo step: the lines that differ are rewritten, added or removed.
+    TextBuffer &b = session.rve_Items;
+    std::vector<std::string> typed;
+    for (const QString &line : rve_ItemsView->toPlainText().split('\n'))
+        typed.push_back(line.toStdString());
+    b.BeginUndoGroup(UndoLabel::Modify);
+    b.SetUndoGroupMode(true);
+    const int had = b.LineCount(), now = int(typed.size());
+    for (int i = 0; i < std::min(had, now); ++i)
+        if (b.GetItemText(i) != typed[i])
+            b.SetItemTextEd(i, typed[i]);
+    for (int i = had; i < now; ++i) {
+        // InsertText fills an empty last line; a placeholder makes sure a line of its own is added.
+        b.InsertText(b.LineCount() > 0 && b.GetItemText(b.LineCount() - 1).empty() ? "\r\n-" : "-");
+        b.SetItemTextEd(b.LineCount() - 1, typed[i]);
+    }
+    for (int i = had - 1; i >= now; --i)
+        b.DeleteLine(i);
+    b.SetUndoGroupMode(false);
+}

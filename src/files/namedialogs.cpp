@@ -1,0 +1,106 @@
+#include "namedialogs.h"
+
+#include "filename.h"
+
+NameDialogBase::NameDialogBase(QWidget *parent, const QString &caption, QSize client, int editWidth, int okLeft,
+                               const QString &initial)
+    : QDialog(parent)
+{
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_WindowPropagation);  // the main window's font, so "Bałwanek" fits its place
+    setFixedSize(client);  // a fixed dialog border
+    n_Name = new QLabel(QStringLiteral("Nazwa"), this);
+    n_Name->setObjectName("n_Name");
+    n_Name->setGeometry(8, 3, editWidth, 16);
+    e_NameP = new QLineEdit(this);
+    e_NameP->setObjectName("e_NameP");
+    e_NameP->setGeometry(8, 22, editWidth, 22);
+    b_OK = new QPushButton(QStringLiteral("OK"), this);
+    b_OK->setObjectName("b_OK");
+    b_OK->setGeometry(okLeft, 61, 75, 25);
+    b_OK->setDefault(true);
+    b_Cancel = new QPushButton(QStringLiteral("Anuluj"), this);
+    b_Cancel->setObjectName("b_Cancel");
+    b_Cancel->setGeometry(okLeft + 81, 61, 75, 25);
+    connect(e_NameP, &QLineEdit::textChanged, this, [this] { e_NamePChange(); });
+    connect(b_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    e_NameP->setText(initial);
+    e_NamePChange();
+}
+
+void NameDialogBase::e_NamePChange()
+{
+    b_OK->setEnabled(IsDocumentFileName(e_NameP->text()));
+}
+
+T_Nowy::T_Nowy(QWidget *parent)
+    : NameDialogBase(parent, QStringLiteral("Nowy piktogram"), QSize(241, 94), 225, 8, QStringLiteral("000 Nowy.vkz"))
+{
+    setObjectName("T_Nowy");
+    cb_Example = new QCheckBox(QStringLiteral("Bałwanek"), this);
+    cb_Example->setObjectName("cb_Example");
+    cb_Example->setGeometry(170, 69, 70, 17);
+    connect(cb_Example, &QCheckBox::toggled, this, [this] { cb_ExampleClick(); });
+    connect(b_OK, &QPushButton::clicked, this, [this] {
+        b_OkClick();
+        accept();
+    });
+}
+
+void T_Nowy::FormActivate()
+{
+    Example = false;
+    cb_Example->setChecked(false);  // unchecking restores "000 Nowy.vkz" through cb_ExampleClick
+}
+
+void T_Nowy::cb_ExampleClick()
+{
+    const bool example = cb_Example->isChecked();
+    n_Name->setVisible(!example);
+    e_NameP->setEnabled(!example);
+    e_NameP->setText(example ? QStringLiteral("999 Bałwanek.vkz") : QStringLiteral("000 Nowy.vkz"));
+}
+
+void T_Nowy::b_OkClick()
+{
+    Name_P = e_NameP->text();
+    Example = cb_Example->isChecked();
+}
+
+void T_Nowy::showEvent(QShowEvent *e)
+{
+    FormActivate();
+    QDialog::showEvent(e);
+}
+
+T_Save::T_Save(QWidget *parent)
+    : NameDialogBase(parent, QStringLiteral("Zapisz piktogram jako"), QSize(213, 94), 197, 49,
+                     QStringLiteral("999 Piktogram.vkz"))
+{
+    setObjectName("T_Save");
+    connect(b_OK, &QPushButton::clicked, this, [this] {
+        b_OkClick();
+        accept();
+    });
+}
+
+void T_Save::b_OkClick() { Name_P = e_NameP->text(); }
+
+QtNameDialogs::QtNameDialogs(QWidget *parent) : Nowy(parent), Save(parent) {}
+
+bool QtNameDialogs::AskNewPicto(QString &name, bool &example)
+{
+    if (Nowy.exec() != QDialog::Accepted)
+        return false;
+    name = Nowy.Name_P;
+    example = Nowy.Example;
+    return true;
+}
+
+bool QtNameDialogs::AskSaveName(QString &name)
+{
+    if (Save.exec() != QDialog::Accepted)
+        return false;
+    name = Save.Name_P;
+    return true;
+}

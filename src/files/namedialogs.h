@@ -1,0 +1,68 @@
+#pragma once
+// The two small dialogs that ask for a document's file name, created once and reused, and the
+// interface through which the main window asks them, so tests answer without a modal dialog.
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+/// What the window asks when a document is created or saved under a new name.
+class NameDialogs {
+public:
+    virtual ~NameDialogs() = default;
+    /// New pictogram: false when cancelled; otherwise name and whether the example was chosen.
+    virtual bool AskNewPicto(QString &name, bool &example) = 0;
+    /// Save as: false when cancelled; otherwise the name.
+    virtual bool AskSaveName(QString &name) = 0;
+};
+
+/// Label, edit box and OK/Anuluj shared by both dialogs; OK follows the file-name rule.
+class NameDialogBase : public QDialog {
+public:
+    QString Name_P;  ///< the accepted name
+    QLabel *n_Name = nullptr;
+    QLineEdit *e_NameP = nullptr;
+    QPushButton *b_OK = nullptr, *b_Cancel = nullptr;
+
+    /// Enables OK exactly when the text is an acceptable document name.
+    void e_NamePChange();
+
+protected:
+    NameDialogBase(QWidget *parent, const QString &caption, QSize client, int editWidth, int okLeft,
+                   const QString &initial);
+};
+
+/// "Nowy piktogram": a name, or the built-in example "Bałwanek".
+class T_Nowy : public NameDialogBase {
+public:
+    explicit T_Nowy(QWidget *parent = nullptr);
+    bool Example = false;  ///< the example was chosen
+    QCheckBox *cb_Example = nullptr;
+
+    void FormActivate();
+    void cb_ExampleClick();
+    void b_OkClick();
+
+protected:
+    void showEvent(QShowEvent *e) override;
+};
+
+/// "Zapisz piktogram jako".
+class T_Save : public NameDialogBase {
+public:
+    explicit T_Save(QWidget *parent = nullptr);
+    void b_OkClick();
+};
+
+/// The real dialogs, shown modally and centred on their parent.
+class QtNameDialogs : public NameDialogs {
+public:
+    explicit QtNameDialogs(QWidget *parent);
+    bool AskNewPicto(QString &name, bool &example) override;
+    bool AskSaveName(QString &name) override;
+
+    T_Nowy Nowy;
+    T_Save Save;
+};
