@@ -64,6 +64,8 @@ void T_Form::buildFileControls(const Environment &env)
         QAbstractButton *button = ButtonByTag(s.tag);
         connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
     }
+    // Ctrl+Q closes the window the way its close button does (the save question comes first).
+    connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this, &QWidget::close);
 
     Info = new T_Info(this);
     Info->OnClose = [this] { ButtonByTag(800)->setChecked(false); };
