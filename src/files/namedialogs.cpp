@@ -40,6 +40,10 @@ T_Nowy::T_Nowy(QWidget *parent)
     cb_Example = new QCheckBox(QStringLiteral("Bałwanek"), this);
     cb_Example->setObjectName("cb_Example");
     cb_Example->setGeometry(170, 69, 70, 17);
+    // The box has 70 pixels to the dialog's edge: a pixel smaller, the whole word fits beside it.
+    QFont small = font();
+    small.setPixelSize(std::max(8, QFontInfo(small).pixelSize() - 1));
+    cb_Example->setFont(small);
     connect(cb_Example, &QCheckBox::toggled, this, [this] { cb_ExampleClick(); });
     connect(b_OK, &QPushButton::clicked, this, [this] {
         b_OkClick();
