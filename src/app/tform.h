@@ -4,6 +4,8 @@
 
 #include "document/session.h"
 #include "edit/editstate.h"
+#include "edit/layerdialog.h"
+#include "edit/pictoeditor.h"
 #include "imagecontrol.h"
 #include "render/editview.h"
 #include "render/layercache.h"
@@ -23,6 +25,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 /// A list kept in ascending order without regard to letter case, with a selected index (-1: none).
 struct SortedNameList {
@@ -72,8 +75,26 @@ public:
     // Buttons.
     void b_AllLayersClick();
     void b_NumberAndPointClick();
-    void b_ModeClick(int tag);
     QAbstractButton *ButtonByTag(int tag) const;
+
+    // Editing (tform_edit.cpp): the handlers pass their controls' events to the editor.
+    void b_ModeClick(int tag);
+    void i_ImageMouseDown(QMouseEvent *e);
+    void i_ImageMouseMove(QMouseEvent *e);
+    void i_ImageMouseUp(QMouseEvent *e);
+    void tb_WRotateChange();
+    void tb_WSizeChange();
+    void tb_RotateMouseUp();
+    void tb_SizeMouseUp();
+    void b_LayerClick(int tag);
+    void Property_Change(int tag);
+    void b_Draw();
+    void i_ColorsMouseDown(QMouseEvent *e);
+    void b_UndoClick(int tag);
+    void ShowInfo();
+    PictoEditor &Editor() { return *m_editor; }
+    T_Layer *layerDialog = nullptr;
+    int Beeps = 0;  ///< beeps of undo and redo with nothing to do (for the tests)
 
     // State.
     ProgramFolders folders;
@@ -112,6 +133,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *e) override;
     bool event(QEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
     void FormCreate();
@@ -120,6 +142,10 @@ private:
     void openFirstDocument();
     void applyButtonStates(const PropertyButtonStates &s);
     QToolButton *makeButton(QWidget *parent, const char *name, int tag, QRect geometry, bool checkable);
+    void wireEditing();
+    void showPointerShape();
+    std::unique_ptr<EditHost> m_editHost;
+    std::unique_ptr<PictoEditor> m_editor;
 
     UserDialogs &m_dialogs;
     std::map<int, QAbstractButton *> m_buttons;
