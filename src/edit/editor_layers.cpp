@@ -42,6 +42,9 @@ void PictoEditor::addLayer()
 
 void PictoEditor::b_LayerClick(int tag)
 {
+    // Without an open document (an empty documents folder) there is no text to store a layer in.
+    if (m_session.rve_Items.LineCount() == 0)
+        return;
     PictoDocument &d = doc();
     int p = 0, L = 0;
     if (d.Dimension > 0) {

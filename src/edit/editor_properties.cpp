@@ -53,6 +53,10 @@ void PictoEditor::i_ColorsMouseDown(const QImage &palette, int x, int y)
 
 void PictoEditor::b_UndoClick(int tag)
 {
+    if (m_session.rve_Items.LineCount() == 0) {  // no document open: nothing to undo
+        m_host.Beep();
+        return;
+    }
     if (!m_session.UndoStep(tag == 141))
         m_host.Beep();
     m_host.FillLayerList();
