@@ -102,8 +102,10 @@ void T_Form::wireEditing()
     tb_Size->installEventFilter(this);
 
     // A property button sets its field when a mouse button is released on it, wherever the
-    // pointer then is, and repaints when that release completes a click.
+    // pointer then is, and repaints when that release completes a click. It takes no keyboard
+    // focus: a key press would click it without the release that sets the field.
     for (int tag : PropertyTags) {
+        ButtonByTag(tag)->setFocusPolicy(Qt::NoFocus);
         ButtonByTag(tag)->installEventFilter(this);
         connect(ButtonByTag(tag), &QAbstractButton::clicked, this, [this] { Guarded([this] { b_Draw(); }); });
     }
