@@ -312,9 +312,18 @@ TEST_F(EditWindowTest, ClosureTogglesAndThePaletteGivesWhiteOutsideItsPicture)
     EXPECT_EQ(ParseDocument(form->session.rve_Items.Lines()).TCurveStruct[0].Closure, 1);
     button(540);
     EXPECT_EQ(layer().Closure, 0);
-    button(512 + 2);  // dots
+    button(514);
     EXPECT_EQ(layer().TypeC, KindDots);
     EXPECT_TRUE(form->ButtonByTag(514)->isChecked());
+    // A right-button release, or a release after the pointer left the button, still sets and
+    // stores the property; only a completed click repaints (and so presses the button).
+    QTest::mouseClick(form->ButtonByTag(511), Qt::RightButton);
+    EXPECT_EQ(layer().TypeC, KindBlob);
+    EXPECT_EQ(ParseDocument(form->session.rve_Items.Lines()).TCurveStruct[0].TypeC, KindBlob);
+    EXPECT_TRUE(form->ButtonByTag(514)->isChecked());
+    QTest::mousePress(form->ButtonByTag(522), Qt::LeftButton);
+    QTest::mouseRelease(form->ButtonByTag(522), Qt::LeftButton, {}, QPoint(-30, -30));
+    EXPECT_EQ(layer().Width, 8);
 
     const QImage &palette = form->i_Colors->Picture;
     const uint32_t swatch = 0xFF000000u | palette.pixel(5, 5);
