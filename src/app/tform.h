@@ -4,6 +4,8 @@
 
 #include "document/session.h"
 #include "edit/editstate.h"
+#include "edit/layerdialog.h"
+#include "edit/pictoeditor.h"
 #include "imagecontrol.h"
 #include "namedialogs.h"
 #include "render/editview.h"
@@ -98,7 +100,6 @@ public:
     // Buttons.
     void b_AllLayersClick();
     void b_NumberAndPointClick();
-    void b_ModeClick(int tag);
     QAbstractButton *ButtonByTag(int tag) const;
 
     // Files and self-explanation (tform_files.cpp, tform_explain.cpp).
@@ -116,6 +117,23 @@ public:
     T_Info *Info = nullptr;
     QTabBar *pc_Tabs = nullptr;               ///< the tabs of pc_Pages, hidden but for developers
     QPlainTextEdit *rve_ItemsView = nullptr;  ///< the document text buffer, on page ts_2
+    // Editing (tform_edit.cpp): the handlers pass their controls' events to the editor.
+    void b_ModeClick(int tag);
+    void i_ImageMouseDown(QMouseEvent *e);
+    void i_ImageMouseMove(QMouseEvent *e);
+    void i_ImageMouseUp(QMouseEvent *e);
+    void tb_WRotateChange();
+    void tb_WSizeChange();
+    void tb_RotateMouseUp();
+    void tb_SizeMouseUp();
+    void b_LayerClick(int tag);
+    void Property_Change(int tag);
+    void b_Draw();
+    void i_ColorsMouseDown(QMouseEvent *e);
+    void b_UndoClick(int tag);
+    PictoEditor &Editor() { return *m_editor; }
+    T_Layer *layerDialog = nullptr;
+    int Beeps = 0;  ///< beeps of undo and redo with nothing to do (for the tests)
 
     // State.
     ProgramFolders folders;
@@ -154,6 +172,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *e) override;
     bool event(QEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
     void FormCreate();
@@ -163,6 +182,10 @@ private:
     void wireStrip();
     void applyButtonStates(const PropertyButtonStates &s);
     QToolButton *makeButton(QWidget *parent, const char *name, int tag, QRect geometry, bool checkable);
+    void wireEditing();
+    void showPointerShape();
+    std::unique_ptr<EditHost> m_editHost;
+    std::unique_ptr<PictoEditor> m_editor;
 
     UserDialogs &m_dialogs;
     std::map<int, QAbstractButton *> m_buttons;

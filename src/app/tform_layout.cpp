@@ -218,10 +218,9 @@ void T_Form::buildControls()
     i_Colors->Picture = QImage(21, 600, QImage::Format_RGB32);
     i_Colors->Picture.fill(Qt::white);
 
-    // Wiring of what this window does itself; the editing handlers come with the edit modes.
+    // Wiring of what this window does itself; the editing handlers are wired in tform_edit.cpp.
     connect(ButtonByTag(500), &QAbstractButton::clicked, this, [this] { Guarded([this] { b_AllLayersClick(); }); });
     connect(ButtonByTag(501), &QAbstractButton::clicked, this, [this] { Guarded([this] { b_NumberAndPointClick(); }); });
-    connect(modeGroup, &QButtonGroup::idClicked, this, [this](int tag) { Guarded([&] { b_ModeClick(tag); }); });
     connect(lv_ListFile, &QListWidget::itemDoubleClicked, this, [this] { Guarded([this] { lv_ListFileDblClick(); }); });
     connect(lv_ListFile, &QListWidget::itemSelectionChanged, this, [this] { lv_ListFileSelectItem(); });
     connect(lv_ListFile, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
@@ -229,5 +228,5 @@ void T_Form::buildControls()
         ppm_LvList->popup(lv_ListFile->viewport()->mapToGlobal(at));
     });
     connect(usupiktogram1, &QAction::triggered, this, [this] { Guarded([this] { DeletePicto(); }); });
-    connect(lv_Layers, &QListWidget::itemSelectionChanged, this, [this] { Guarded([this] { lv_LayersChange(); }); });
+    wireEditing();
 }

@@ -35,13 +35,6 @@ void T_Form::b_AllLayersClick() { RedrawImage(); }
 
 void T_Form::b_NumberAndPointClick() { RedrawImage(); }
 
-void T_Form::b_ModeClick(int tag)
-{
-    edit.IMode = tag - 130;
-    if (QAbstractButton *b = ButtonByTag(tag))
-        b->setChecked(true);
-}
-
 void T_Form::FillLayerList()
 {
     const QSignalBlocker quiet(lv_Layers);
@@ -167,14 +160,4 @@ void T_Form::DeletePicto()
         return;
     lv_ListFile->setCurrentRow(0);
     lv_ListFileDblClick();
-}
-
-void T_Form::lv_LayersChange()
-{
-    const int row = lv_Layers->currentRow();
-    PictoDocument &d = session.doc;
-    if (row < 0 || row >= d.Dimension)
-        return;
-    d.Ind_Curve = d.Dimension - 1 - row;
-    RedrawImage();
 }

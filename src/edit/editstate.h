@@ -21,7 +21,9 @@ struct EditState {
     std::vector<TGPPointF> T_Draft;     ///< the stroke's samples
     int Nr_XY = -1;                     ///< point under the pointer, −1 none
     int IPoint = -1;                    ///< point chosen for inserting after, −1 front
+    int IPointLayer = -1;               ///< layer on which IPoint was chosen
     TGPPointF P_Move{};                 ///< where a layer move started
     std::vector<TGPPointF> TXYCurve;    ///< base copy of the current layer's screen points
-    std::vector<RRadAng> TRACurve;      ///< base copy of its polar points
+    std::vector<RRadAng> TRACurve;      ///< base copy of its polar points (resize and rotate)
+    int TRALayer = -1;                  ///< layer TRACurve was taken from
 };

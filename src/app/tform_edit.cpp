@@ -1,0 +1,201 @@
+// The main window's part in editing: its controls' events go to the PictoEditor, and the editor
+// reaches the view, the lists, the sliders and the layer dialog through FormEditHost.
+#include "tform.h"
+
+#include <QApplication>
+#include <QShortcut>
+
+#include <cmath>
+
+namespace {
+class FormEditHost : public EditHost {
+public:
+    explicit FormEditHost(T_Form &form) : f(form) {}
+
+    uint32_t ViewPixel(int x, int y) const override
+    {
+        const QImage &view = f.i_Image->Picture;
+        return view.valid(x, y) ? view.pixel(x, y) : 0u;
+    }
+    void SetViewPixel(int x, int y, uint32_t argb) override
+    {
+        if (!f.i_Image->Picture.valid(x, y))
+            return;
+        f.i_Image->Picture.setPixel(x, y, argb);
+        f.i_Image->update(x, y, 1, 1);
+    }
+    void RedrawImage() override { f.RedrawImage(); }
+    void UpdateLayerThumb() override { f.UpdateLayerThumb(); }
+    void FillLayerList() override { f.FillLayerList(); }
+    void ShowInfo() override { f.ShowInfo(); }
+    void ProcessEvents() override { QCoreApplication::processEvents(); }
+    void Beep() override
+    {
+        ++f.Beeps;
+        QApplication::beep();
+    }
+    int LayerRow() const override
+    {
+        const QList<QListWidgetItem *> chosen = f.lv_Layers->selectedItems();
+        return chosen.isEmpty() ? -1 : f.lv_Layers->row(chosen.first());
+    }
+    void SelectLayerRow(int row) override
+    {
+        // The list's change handler sets the current layer, also when the row is chosen already.
+        if (row == LayerRow())
+            f.lv_LayersChange();
+        else
+            f.lv_Layers->setCurrentRow(row);
+    }
+    std::optional<LayerChoice> AskLayer(bool hasBackground) override { return f.layerDialog->Ask(hasBackground); }
+    void PressModeButton(int tag) override
+    {
+        if (QAbstractButton *b = f.ButtonByTag(tag))
+            b->setChecked(true);
+    }
+    void SetSliders(int rotateDegrees, int sizePercent) override
+    {
+        f.tb_Rotate->setValue(rotateDegrees);
+        f.tb_Size->setValue(sizePercent);
+    }
+    void ShowSliders(bool rotate, bool size) override
+    {
+        f.tb_Rotate->setVisible(rotate);
+        f.tb_Size->setVisible(size);
+    }
+    void SetToolLabel(const QString &text) override { f.l_Tool->setText(text); }
+
+private:
+    T_Form &f;
+};
+
+/// Integer view pixel of a pointer position (the view is not scaled).
+QPoint pixelOf(const QMouseEvent *e)
+{
+    return {int(std::floor(e->position().x())), int(std::floor(e->position().y()))};
+}
+
+constexpr int PropertyTags[] = {510, 511, 512, 513, 514, 520, 521, 522, 523, 530, 531, 540};
+}
+
+void T_Form::wireEditing()
+{
+    m_editHost = std::make_unique<FormEditHost>(*this);
+    m_editor = std::make_unique<PictoEditor>(session, edit, *m_editHost);
+    layerDialog = new T_Layer(this);
+
+    i_Image->setMouseTracking(true);
+    i_Image->OnMouseDown = [this](QMouseEvent *e) { i_ImageMouseDown(e); };
+    i_Image->OnMouseMove = [this](QMouseEvent *e) { i_ImageMouseMove(e); };
+    i_Image->OnMouseUp = [this](QMouseEvent *e) { i_ImageMouseUp(e); };
+    showPointerShape();
+
+    connect(modeGroup, &QButtonGroup::idClicked, this, [this](int tag) { Guarded([&] { b_ModeClick(tag); }); });
+    for (int tag = 120; tag <= 124; ++tag)
+        connect(ButtonByTag(tag), &QAbstractButton::clicked, this, [this, tag] { Guarded([&] { b_LayerClick(tag); }); });
+    connect(lv_Layers, &QListWidget::itemSelectionChanged, this, [this] { Guarded([this] { lv_LayersChange(); }); });
+
+    // A slider's change writes its label; a release of any button on it applies the value.
+    connect(tb_Rotate, &QSlider::valueChanged, this, [this] { Guarded([this] { tb_WRotateChange(); }); });
+    connect(tb_Size, &QSlider::valueChanged, this, [this] { Guarded([this] { tb_WSizeChange(); }); });
+    tb_Rotate->installEventFilter(this);
+    tb_Size->installEventFilter(this);
+
+    // A property button sets its field when a mouse button is released on it, wherever the
+    // pointer then is, and repaints when that release completes a click. It takes no keyboard
+    // focus: a key press would click it without the release that sets the field.
+    for (int tag : PropertyTags) {
+        ButtonByTag(tag)->setFocusPolicy(Qt::NoFocus);
+        ButtonByTag(tag)->installEventFilter(this);
+        connect(ButtonByTag(tag), &QAbstractButton::clicked, this, [this] { Guarded([this] { b_Draw(); }); });
+    }
+    i_Colors->OnMouseDown = [this](QMouseEvent *e) { i_ColorsMouseDown(e); };
+    i_Colors->OnMouseUp = [this](QMouseEvent *) { Guarded([this] { Property_Change(400); }); };
+
+    for (int tag : {140, 141})
+        connect(ButtonByTag(tag), &QAbstractButton::clicked, this, [this, tag] { Guarded([&] { b_UndoClick(tag); }); });
+    auto shortcut = [this](const QKeySequence &keys, int tag) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, tag] { Guarded([&] { b_UndoClick(tag); }); });
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), 140);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), 141);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), 141);
+}
+
+bool T_Form::eventFilter(QObject *watched, QEvent *e)
+{
+    if (e->type() == QEvent::MouseButtonRelease) {
+        if (watched == tb_Rotate)
+            Guarded([this] { tb_RotateMouseUp(); });
+        else if (watched == tb_Size)
+            Guarded([this] { tb_SizeMouseUp(); });
+        else if (const QVariant tag = watched->property("tag"); tag.isValid() && tag.toInt() >= 510 && tag.toInt() <= 540)
+            Guarded([&] { Property_Change(tag.toInt()); });
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void T_Form::showPointerShape()
+{
+    static const Qt::CursorShape shapes[] = {Qt::PointingHandCursor, Qt::DragMoveCursor, Qt::CrossCursor};
+    i_Image->setCursor(shapes[edit.Shape]);
+}
+
+void T_Form::b_ModeClick(int tag)
+{
+    m_editor->b_ModeClick(tag);
+    // The button of the mode in force is shown pressed (the clicked one unless the layer dialog
+    // was cancelled); with no mode at all, the look of the start.
+    const int mode = edit.IMode;
+    if (QAbstractButton *b = ButtonByTag(mode == 11 ? 132 : mode >= 0 && mode <= 7 ? 130 + mode : 131))
+        b->setChecked(true);
+    showPointerShape();
+}
+
+void T_Form::i_ImageMouseDown(QMouseEvent *e)
+{
+    const QPoint p = pixelOf(e);
+    Guarded([&] { m_editor->i_ImageMouseDown(p.x(), p.y()); });
+    showPointerShape();
+}
+
+void T_Form::i_ImageMouseMove(QMouseEvent *e)
+{
+    const QPoint p = pixelOf(e);
+    Guarded([&] { m_editor->i_ImageMouseMove(e->buttons().testFlag(Qt::LeftButton), p.x(), p.y()); });
+    showPointerShape();
+}
+
+void T_Form::i_ImageMouseUp(QMouseEvent *e)
+{
+    const QPoint p = pixelOf(e);
+    Guarded([&] { m_editor->i_ImageMouseUp(p.x(), p.y()); });
+    showPointerShape();
+}
+
+void T_Form::tb_WRotateChange() { m_editor->tb_WRotateChange(tb_Rotate->value()); }
+void T_Form::tb_WSizeChange() { m_editor->tb_WSizeChange(tb_Size->value()); }
+void T_Form::tb_RotateMouseUp() { m_editor->tb_RotateMouseUp(tb_Rotate->value()); }
+void T_Form::tb_SizeMouseUp() { m_editor->tb_SizeMouseUp(tb_Size->value()); }
+
+void T_Form::b_LayerClick(int tag)
+{
+    m_editor->b_LayerClick(tag);
+    showPointerShape();
+}
+
+void T_Form::lv_LayersChange()
+{
+    m_editor->lv_LayersChange(m_editHost->LayerRow());
+}
+
+void T_Form::Property_Change(int tag) { m_editor->Property_Change(tag); }
+void T_Form::b_Draw() { m_editor->b_Draw(); }
+
+void T_Form::i_ColorsMouseDown(QMouseEvent *e)
+{
+    const QPoint p = pixelOf(e);
+    Guarded([&] { m_editor->i_ColorsMouseDown(i_Colors->Picture, p.x(), p.y()); });
+}
+
+void T_Form::b_UndoClick(int tag) { m_editor->b_UndoClick(tag); }

@@ -1,0 +1,63 @@
+// Entering an edit mode, and the steps every stored edit shares.
+#include "edit/editpoints.h"
+#include "edit/pictoeditor.h"
+
+PictoEditor::PictoEditor(PictoSession &session, EditState &state, EditHost &host)
+    : m_session(session), m_state(state), m_host(host)
+{
+}
+
+void PictoEditor::store()
+{
+    XYToPolar(doc());
+    m_session.StoreChange(StoreModify, doc().Ind_Curve);
+}
+
+void PictoEditor::takeBaseCopy()
+{
+    const R_Curve &layer = current();
+    m_state.TRACurve.assign(layer.RAPoints.begin(), layer.RAPoints.begin() + layer.Count);
+    m_state.TRALayer = doc().Ind_Curve;
+}
+
+void PictoEditor::b_ModeClick(int tag)
+{
+    // A mode needs a layer to work on: an empty document asks for one first, and a Cancel there
+    // leaves the mode as it was.
+    if (doc().Dimension == 0) {
+        b_LayerClick(StoreAdd);
+        if (doc().Dimension == 0)
+            return;
+    }
+    m_state.B_Draft = false;
+    // A lone background layer cannot be edited with the pointer: offer a layer that can.
+    if (current().TypeC == KindBackground && doc().Dimension < 2)
+        b_LayerClick(StoreAdd);
+
+    // The slider resets must not write the label: their handlers see no mode of theirs.
+    m_state.IMode = -2;
+    m_host.SetSliders(0, 100);
+    m_state.IMode = tag - 130;
+    m_state.Nr_XY = -1;
+    m_host.ShowSliders(m_state.IMode == 7, m_state.IMode == 5);
+    m_host.SetToolLabel(QString());
+
+    switch (m_state.IMode) {
+    case 0:
+        GiveSketchPoints(current());
+        m_state.B_Draft = true;
+        m_state.Shape = crHandPoint;
+        break;
+    case 5:
+        takeBaseCopy();
+        tb_WSizeChange(100);
+        break;
+    case 7:
+        takeBaseCopy();
+        tb_WRotateChange(0);
+        break;
+    default:
+        break;
+    }
+    m_host.ShowInfo();
+}

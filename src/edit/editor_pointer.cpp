@@ -1,0 +1,162 @@
+// The pointer in the editing view: press, move and release in each mode. Presses and moves change
+// the points and repaint; only the release stores, so a whole drag is one undo step.
+#include "edit/editpoints.h"
+#include "edit/pictoeditor.h"
+#include "render/editview.h"
+
+namespace {
+constexpr uint32_t SketchColor = 0xFFFF0000u;  ///< the trace of a free-hand stroke, pure red
+}
+
+bool PictoEditor::pointerActs()
+{
+    // The pointer edits layers of kinds 1 … 4 only: never a background layer.
+    return doc().Dimension > 0 && current().TypeC >= KindBlob;
+}
+
+bool PictoEditor::onMarker(int x, int y) const
+{
+    // A point's disc is the only thing the view paints in pure green (a layer of that very colour
+    // counts as well): no distance is measured for the test.
+    return (m_host.ViewPixel(x, y) & 0xFFFFFFu) == (MarkerColor & 0xFFFFFFu);
+}
+
+void PictoEditor::shapeByHitTest(int x, int y)
+{
+    m_state.Shape = crHandPoint;
+    if (onMarker(x, y))
+        m_state.Shape = crDrag;
+}
+
+void PictoEditor::i_ImageMouseDown(int x, int y)
+{
+    if (!pointerActs())
+        return;
+    const TGPPointF p{float(x), float(y)};
+    R_Curve &layer = current();
+    switch (m_state.IMode) {
+    case 0:
+        // A new stroke; the view is not repainted until its release.
+        m_state.Shape = crCross;
+        m_state.B_Draft = true;
+        m_state.I_Draft = 0;
+        m_state.T_Draft.clear();
+        return;
+    case 1:
+        AppendPoint(doc(), p);
+        break;
+    case 2:
+        if (onMarker(x, y)) {
+            m_state.IPoint = FindNearestPoint(doc(), m_state.Shape, p);
+            m_state.IPointLayer = doc().Ind_Curve;
+            m_state.IMode = 11;
+        }
+        break;
+    case 11:
+        // The chosen point may be gone (another layer chosen, an undo): then nothing is inserted
+        // and the user chooses again, rather than the point going somewhere not chosen.
+        if (m_state.IPointLayer == doc().Ind_Curve && m_state.IPoint < layer.Count)
+            InsertPointAfter(doc(), m_state.IPoint, p);
+        m_state.IMode = 2;
+        break;
+    case 3: {
+        const int k = FindNearestPoint(doc(), m_state.Shape, p);
+        if (k == -1)
+            return;
+        DeletePoint(doc(), k);
+        break;
+    }
+    case 4:
+        if (onMarker(x, y)) {
+            m_state.Nr_XY = FindNearestPoint(doc(), m_state.Shape, p);
+            if (m_state.Nr_XY == -1)
+                return;
+        } else {
+            m_state.Nr_XY = -1;
+        }
+        break;
+    case 6:
+        m_state.P_Move = p;
+        m_state.TXYCurve.assign(layer.XYPoints.begin(), layer.XYPoints.begin() + layer.Count);
+        break;
+    default:
+        break;
+    }
+    m_host.RedrawImage();
+    m_host.UpdateLayerThumb();
+    m_host.ShowInfo();
+}
+
+void PictoEditor::i_ImageMouseMove(bool leftHeld, int x, int y)
+{
+    if (!pointerActs())
+        return;
+    const TGPPointF p{float(x), float(y)};
+    R_Curve &layer = current();
+    switch (m_state.IMode) {
+    case 0:
+        if (leftHeld && m_state.B_Draft) {
+            // One sample per move event and one red pixel as its only trace.
+            m_state.Shape = crCross;
+            m_state.T_Draft.push_back(p);
+            ++m_state.I_Draft;
+            m_host.SetViewPixel(x, y, SketchColor);
+            m_host.ShowInfo();
+            return;
+        }
+        break;
+    case 2:
+    case 3:
+        m_state.Nr_XY = -1;
+        shapeByHitTest(x, y);
+        if (m_state.Shape == crDrag)
+            m_state.Nr_XY = FindNearestPoint(doc(), m_state.Shape, p);
+        m_host.ShowInfo();
+        break;
+    case 4:
+        // Off every disc Nr_XY keeps its point, so a fast drag does not lose it.
+        shapeByHitTest(x, y);
+        if (m_state.Shape == crDrag)
+            m_state.Nr_XY = FindNearestPoint(doc(), m_state.Shape, p);
+        m_host.ShowInfo();
+        if (!leftHeld)
+            return;
+        if (m_state.Nr_XY != -1 && m_state.Nr_XY < layer.Count) {
+            layer.XYPoints[m_state.Nr_XY] = p;
+            m_host.ShowInfo();
+        }
+        break;
+    case 6:
+        if (leftHeld) {
+            const int n = std::min<int>(layer.Count, static_cast<int>(m_state.TXYCurve.size()));
+            const float dx = p.X - m_state.P_Move.X, dy = p.Y - m_state.P_Move.Y;
+            for (int i = 0; i < n; ++i)
+                layer.XYPoints[i] = {m_state.TXYCurve[i].X + dx, m_state.TXYCurve[i].Y + dy};
+            m_host.ShowInfo();
+        }
+        break;
+    default:
+        break;
+    }
+    m_host.RedrawImage();
+}
+
+void PictoEditor::i_ImageMouseUp(int x, int y)
+{
+    if (!pointerActs())
+        return;
+    R_Curve &layer = current();
+    if (m_state.IMode == 0) {
+        m_state.B_Draft = false;
+        GiveSketchPoints(layer);
+        ResampleStroke(layer, m_state.T_Draft);
+        m_host.RedrawImage();
+        m_state.Shape = crHandPoint;
+    } else if (m_state.IMode == 4 && m_state.Nr_XY != -1 && m_state.Nr_XY < layer.Count) {
+        layer.XYPoints[m_state.Nr_XY] = {float(x), float(y)};
+    }
+    // Every release stores, also one that changed nothing (the text stays the same then).
+    store();
+    m_host.UpdateLayerThumb();
+    m_host.ShowInfo();
+}

@@ -1,0 +1,67 @@
+// The property buttons, the colour palette and undo or redo.
+#include "edit/pictoeditor.h"
+
+void PictoEditor::Property_Change(int tag)
+{
+    if (doc().Dimension == 0)
+        return;
+    R_Curve &layer = current();
+    switch (tag) {
+    case 510: case 511: case 512: case 513: case 514:
+        layer.TypeC = tag - 510;
+        break;
+    case 520: case 521: case 522: case 523: {
+        static constexpr int32_t widths[] = {0, 4, 8, 16};
+        layer.Width = widths[tag - 520];
+        break;
+    }
+    case 530:
+        layer.Tension = 0.0f;
+        break;
+    case 531:
+        layer.Tension = 0.5f;
+        break;
+    case 540:
+        // Any value but 1 (a document may hold others) counts as open and closes.
+        layer.Closure = layer.Closure == 1 ? 0 : 1;
+        break;
+    default:  // the palette's release stores the colour picked at the press once more
+        break;
+    }
+    store();
+}
+
+void PictoEditor::b_Draw()
+{
+    if (doc().Dimension == 0)
+        return;
+    m_host.RedrawImage();
+    m_host.UpdateLayerThumb();
+}
+
+void PictoEditor::i_ColorsMouseDown(const QImage &palette, int x, int y)
+{
+    if (doc().Dimension == 0 || y > 600)
+        return;
+    // Beside the 21 × 600 picture (its last column, row 600) the read gives all bits set: white.
+    const QRgb rgb = palette.valid(x, y) ? palette.pixel(x, y) : 0xFFFFFFFFu;
+    current().Color = 0xFF000000u | (rgb & 0x00FFFFFFu);
+    m_session.StoreChange(StoreModify, doc().Ind_Curve);
+    m_host.RedrawImage();
+    m_host.UpdateLayerThumb();
+}
+
+void PictoEditor::b_UndoClick(int tag)
+{
+    if (m_session.rve_Items.LineCount() == 0) {  // no document open: nothing to undo
+        m_host.Beep();
+        return;
+    }
+    if (!m_session.UndoStep(tag == 141))
+        m_host.Beep();
+    m_host.FillLayerList();
+    m_host.RedrawImage();
+    if (doc().Dimension > 0)
+        m_host.SelectLayerRow(doc().Dimension - doc().Ind_Curve - 1);
+    m_host.ShowInfo();
+}

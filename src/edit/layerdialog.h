@@ -1,0 +1,48 @@
+#pragma once
+// T_Layer, the dialog "Warstwa" that asks for the kind of a new layer: background, blob, solid
+// line, dotted line, dots, or a solid line of a chosen number of points to be sketched.
+
+#include "edit/edithost.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+/// The number of points of a sketched line typed as text: a whole number 3 … 40, or nullopt.
+std::optional<int> ParsePointCount(const QString &text);
+
+class T_Layer : public QDialog {
+public:
+    explicit T_Layer(QWidget *parent = nullptr);
+
+    /// Shows the dialog modally for a document that has a background layer or not;
+    /// the kind and point count on OK, nullopt on any other way out.
+    std::optional<LayerChoice> Ask(bool hasBackground);
+
+    /// Prepares an opening: "Tło" only without a background layer, and checked then, else "Plama".
+    void FormActivate(bool hasBackground);
+    void rb_TypeClick(int tag);
+    void b_OKClick();
+    void b_CancelClick();
+
+    int N_Point = -1;     ///< points of a sketched line chosen with OK, −1 otherwise
+    bool B_Back = false;  ///< the document already has a background layer
+    int rg_Type = 0;      ///< the chosen kind: the tag of the checked radio button
+
+    QGroupBox *gb_Typ = nullptr;
+    QRadioButton *rb[6] = {};  ///< rb_0 … rb_5
+    QLineEdit *e_Pkt = nullptr;
+    QWidget *ud_Pkt = nullptr;
+    QToolButton *ud_Up = nullptr, *ud_Down = nullptr;
+    QPushButton *b_OK = nullptr, *b_Cancel = nullptr;
+
+private:
+    void step(int delta);
+    int m_position = 12;  ///< the arrows' position, 3 … 40
+};

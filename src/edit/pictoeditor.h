@@ -1,0 +1,57 @@
+#pragma once
+// The editing of the open pictogram, without widgets: the eight modes and the pointer in the view,
+// the two slider transforms, the layer operations, the property buttons, the palette and undo.
+// Each handler takes plain inputs (pixels of the 512 × 512 view, slider positions, control tags)
+// and changes the document and the edit state; what is to be seen goes through the EditHost.
+
+#include "document/session.h"
+#include "edit/edithost.h"
+#include "edit/editstate.h"
+
+#include <QImage>
+
+class PictoEditor {
+public:
+    PictoEditor(PictoSession &session, EditState &state, EditHost &host);
+
+    // Modes (tags 130 … 137).
+    void b_ModeClick(int tag);
+
+    // Pointer in the view: positions in view pixels, outside 0 … 511 while the pointer is captured.
+    void i_ImageMouseDown(int x, int y);
+    /// leftHeld: the left mouse button is down during the move.
+    void i_ImageMouseMove(bool leftHeld, int x, int y);
+    void i_ImageMouseUp(int x, int y);
+
+    // Sliders: rotation in degrees 0 … 359, size in percent 20 … 200.
+    void tb_WRotateChange(int degrees);
+    void tb_WSizeChange(int percent);
+    void tb_RotateMouseUp(int degrees);
+    void tb_SizeMouseUp(int percent);
+
+    // Layers (tags 120 … 124) and the layer list (position 0 shows the top layer).
+    void b_LayerClick(int tag);
+    void lv_LayersChange(int row);
+
+    // Property buttons (tags 510 … 540), palette (tag 400) and undo (140) or redo (141).
+    void Property_Change(int tag);
+    void b_Draw();
+    /// A press at (x, y) of the palette strip whose picture is palette (21 × 600 pixels).
+    void i_ColorsMouseDown(const QImage &palette, int x, int y);
+    void b_UndoClick(int tag);
+
+private:
+    PictoDocument &doc() { return m_session.doc; }
+    R_Curve &current() { return m_session.doc.TCurveStruct[m_session.doc.Ind_Curve]; }
+    bool pointerActs();
+    bool onMarker(int x, int y) const;
+    void shapeByHitTest(int x, int y);
+    void store();
+    void takeBaseCopy();
+    bool sliderActs(int mode);
+    void addLayer();
+
+    PictoSession &m_session;
+    EditState &m_state;
+    EditHost &m_host;
+};

@@ -1,0 +1,341 @@
+// The editor driven through the real window: mouse events on the view, the buttons, the sliders,
+// the layer dialog and the keyboard shortcuts.
+#include "appfixture.h"
+#include "document/textformat.h"
+#include "edit/transforms.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+/// Document text of the given layers, the last one current.
+QByteArray documentText(std::vector<R_Curve> layers)
+{
+    PictoDocument d;
+    d.Dimension = uint16_t(layers.size());
+    d.TCurveStruct = std::move(layers);
+    XYToPolar(d);
+    std::string text = FormatHeaderLine(d.Dimension, std::max(0, d.Dimension - 1)) + "\r\n";
+    for (int i = 0; i < d.Dimension; ++i)
+        text += FormatCurveLine(d, i) + "\r\n";
+    return QByteArray::fromStdString(text);
+}
+
+R_Curve layerOf(int kind, std::vector<TGPPointF> points, uint32_t color = 0xFF000000u)
+{
+    R_Curve c;
+    c.TypeC = kind;
+    c.Width = 4;
+    c.Color = color;
+    c.Tension = 0.5f;
+    c.Count = int(points.size());
+    c.XYPoints = std::move(points);
+    return c;
+}
+
+class EditWindowTest : public ProgramFolderTest {
+public:
+    std::unique_ptr<T_Form> form;
+
+    void open(const QByteArray &text)
+    {
+        putDocument("001 Test.vkz", text);
+        form = start();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    PictoDocument &doc() { return form->doc(); }
+    R_Curve &layer() { return doc().TCurveStruct[doc().Ind_Curve]; }
+    QWidget *view() { return form->i_Image; }
+    void button(int tag) { QTest::mouseClick(form->ButtonByTag(tag), Qt::LeftButton); }
+    void move(QPoint p) { QTest::mouseMove(view(), p); }
+    /// A move that arrives even where the last pointer event was (Qt drops moves that go nowhere).
+    void hover(QPoint p)
+    {
+        move(p + QPoint(1, 1));
+        move(p);
+    }
+    void click(QPoint p)
+    {
+        hover(p);
+        QTest::mouseClick(view(), Qt::LeftButton, {}, p);
+    }
+    void drag(QPoint from, std::vector<QPoint> through)
+    {
+        move(from);
+        QTest::mousePress(view(), Qt::LeftButton, {}, from);
+        for (QPoint p : through)
+            move(p);
+        QTest::mouseRelease(view(), Qt::LeftButton, {}, through.back());
+    }
+    /// Lets the slider release apply its position: a press on the slider, the value, a release.
+    void releaseSlider(QSlider *s, int value)
+    {
+        QTest::mousePress(s, Qt::LeftButton, {}, QPoint(16, 10));
+        s->setValue(value);
+        QTest::mouseRelease(s, Qt::LeftButton, {}, QPoint(16, 10));
+    }
+    /// The next layer dialog: act on it while it is open (it closes itself with OK or Cancel).
+    void whenDialogOpens(std::function<void(T_Layer &)> act)
+    {
+        QTimer::singleShot(0, form.get(), [this, act] {
+            ASSERT_TRUE(form->layerDialog->isVisible());
+            act(*form->layerDialog);
+            if (form->layerDialog->isVisible())
+                form->layerDialog->b_Cancel->click();
+        });
+    }
+};
+
+std::vector<TGPPointF> three() { return {{100, 100}, {200, 100}, {300, 100}}; }
+}
+
+TEST_F(EditWindowTest, AStrokeOfSamplesIsResampledToTwelvePoints)
+{
+    open(documentText({}));
+    whenDialogOpens([](T_Layer &d) {
+        EXPECT_TRUE(d.rb[0]->isEnabled());
+        EXPECT_TRUE(d.rb[0]->isChecked());  // no background yet
+        d.rb[5]->setChecked(true);
+        d.b_OK->click();
+    });
+    button(130);
+    ASSERT_EQ(doc().Dimension, 1);
+    EXPECT_EQ(form->edit.IMode, 0);
+    EXPECT_TRUE(form->ButtonByTag(130)->isChecked());
+    ASSERT_EQ(layer().Count, 12);
+    std::vector<QPoint> stroke;
+    for (int i = 1; i <= 30; ++i)
+        stroke.push_back({100 + 10 * i, 200});
+    drag({100, 200}, stroke);
+    // 30 samples over 12 points: stride 2, point i at sample 2i.
+    for (int i = 0; i < 12; ++i)
+        EXPECT_NEAR(layer().XYPoints[i].X, 110 + 20 * i, 0.01) << i;
+    EXPECT_EQ(form->edit.Shape, crHandPoint);
+    EXPECT_EQ(form->i_Image->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(EditWindowTest, AddInsertAtTheEndAndTheFrontDeleteAndDragPastTheEdge)
+{
+    open(documentText({layerOf(KindBlob, three())}));
+    button(131);
+    click({150, 300});
+    ASSERT_EQ(layer().Count, 4);
+    EXPECT_EQ(layer().XYPoints[3].Y, 300);
+
+    button(132);
+    hover({150, 300});  // over the last point's marker
+    EXPECT_EQ(form->i_Image->cursor().shape(), Qt::DragMoveCursor);
+    click({150, 300});
+    EXPECT_EQ(form->edit.IMode, 11);
+    click({50, 400});
+    ASSERT_EQ(layer().Count, 5);
+    EXPECT_EQ(layer().XYPoints[4].X, 50);
+
+    // A press on a marker the pointer has not moved over in this mode chooses no point: the
+    // next point goes to the front. (The mode buttons are clicked without the mouse here.)
+    hover({60, 60});
+    EXPECT_EQ(form->edit.Shape, crHandPoint);
+    form->b_ModeClick(131);
+    hover({50, 400});
+    form->b_ModeClick(132);
+    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(50, 400));
+    EXPECT_EQ(form->edit.IPoint, -1);
+    click({20, 20});
+    ASSERT_EQ(layer().Count, 6);
+    EXPECT_EQ(layer().XYPoints[0].X, 20);
+
+    button(133);
+    click({20, 20});
+    ASSERT_EQ(layer().Count, 5);
+    EXPECT_NEAR(layer().XYPoints[0].X, 100, 0.5);
+
+    button(134);
+    drag({200, 100}, {{220, 120}, {-30, 600}, {-40, 700}});
+    EXPECT_EQ(layer().XYPoints[1].X, -40);
+    EXPECT_EQ(layer().XYPoints[1].Y, 700);
+    const PictoDocument stored = ParseDocument(form->session.rve_Items.Lines());
+    EXPECT_NEAR(stored.TCurveStruct[0].XYPoints[1].X, -40, 3);  // polar to two decimals
+    EXPECT_NEAR(stored.TCurveStruct[0].XYPoints[1].Y, 700, 3);
+}
+
+TEST_F(EditWindowTest, MoveRotateAndScaleTheLayer)
+{
+    open(documentText({layerOf(KindSolid, {{356, 256}, {256, 156}})}));
+    button(136);
+    drag({10, 10}, {{30, 20}, {60, 40}});
+    EXPECT_NEAR(layer().XYPoints[0].X, 406, 0.01);
+    EXPECT_NEAR(layer().XYPoints[0].Y, 286, 0.01);
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_NEAR(layer().XYPoints[0].X, 356, 0.01);
+
+    button(137);
+    EXPECT_TRUE(form->tb_Rotate->isVisible());
+    EXPECT_FALSE(form->tb_Size->isVisible());
+    EXPECT_EQ(form->l_Tool->text(), QString::fromUtf8("0°"));
+    form->tb_Rotate->setValue(45);
+    EXPECT_EQ(form->l_Tool->text(), QString::fromUtf8("45°"));
+    EXPECT_NEAR(layer().XYPoints[0].X, 356, 0.01);  // a change only writes the label
+    for (int pass = 0; pass < 2; ++pass) {  // the second release starts from the same base
+        releaseSlider(form->tb_Rotate, 90);
+        EXPECT_NEAR(layer().XYPoints[0].X, 256, 0.01) << pass;
+        EXPECT_NEAR(layer().XYPoints[0].Y, 356, 0.01) << pass;
+    }
+
+    button(135);
+    EXPECT_EQ(form->tb_Rotate->value(), 0);
+    EXPECT_TRUE(form->tb_Size->isVisible());
+    EXPECT_EQ(form->l_Tool->text(), "1");
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_NEAR(layer().XYPoints[0].X, 356, 0.01);
+    button(135);  // the base copy is the layer as it is now
+    for (int pass = 0; pass < 2; ++pass) {
+        releaseSlider(form->tb_Size, 50);
+        EXPECT_NEAR(layer().XYPoints[0].X, 306, 0.01) << pass;
+        EXPECT_NEAR(layer().XYPoints[0].Y, 256, 0.01) << pass;
+    }
+    EXPECT_EQ(form->l_Tool->text(), SizeLabel(50));
+}
+
+TEST_F(EditWindowTest, LayerButtonsEachOneUndoStepWithTheShortcuts)
+{
+    std::vector<R_Curve> layers{layerOf(KindBlob, {{1, 1}}), layerOf(KindSolid, {{2, 2}}), layerOf(KindDots, {{3, 3}})};
+    for (int i = 0; i < 3; ++i)
+        layers[i].Width = i + 1;
+    open(documentText(layers));
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    auto widths = [&] {
+        std::vector<int> w;
+        for (int i = 0; i < doc().Dimension; ++i)
+            w.push_back(doc().TCurveStruct[i].Width);
+        return w;
+    };
+    auto key = [&](Qt::Key k, Qt::KeyboardModifiers m) { QTest::keyClick(form.get(), k, m); };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+
+    form->lv_Layers->setCurrentRow(1);
+    button(123);
+    EXPECT_EQ(widths(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(form->lv_Layers->count(), 2);
+    EXPECT_EQ(form->lv_Layers->currentRow(), 1);
+    key(Qt::Key_Z, ctrl);
+    EXPECT_EQ(widths(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(form->lv_Layers->count(), 3);
+    key(Qt::Key_Y, ctrl);
+    EXPECT_EQ(widths(), (std::vector<int>{1, 3}));
+    key(Qt::Key_Z, ctrl);
+
+    form->lv_Layers->setCurrentRow(2);
+    button(121);
+    EXPECT_EQ(widths(), (std::vector<int>{2, 1, 3}));
+    EXPECT_EQ(form->lv_Layers->currentRow(), 1);
+    button(124);
+    EXPECT_EQ(widths(), (std::vector<int>{1, 2, 3}));
+    key(Qt::Key_Z, ctrl);
+    EXPECT_EQ(widths(), (std::vector<int>{2, 1, 3}));
+    key(Qt::Key_Z, ctrl);
+    EXPECT_EQ(widths(), (std::vector<int>{1, 2, 3}));
+    key(Qt::Key_Z, ctrlShift);
+    EXPECT_EQ(widths(), (std::vector<int>{2, 1, 3}));
+
+    const int beeps = form->Beeps;
+    button(122);  // a new edit: redo has nothing left
+    EXPECT_EQ(widths(), (std::vector<int>{2, 1, 3, 1}));
+    EXPECT_EQ(form->lv_Layers->currentRow(), 0);
+    EXPECT_EQ(form->edit.IMode, 6);
+    EXPECT_TRUE(form->ButtonByTag(136)->isChecked());
+    button(141);
+    EXPECT_EQ(form->Beeps, beeps + 1);
+    button(140);
+    EXPECT_EQ(widths(), (std::vector<int>{2, 1, 3}));
+}
+
+TEST_F(EditWindowTest, HiddenPointsFindNothingButAGreenLayerIsAHit)
+{
+    open(documentText({layerOf(KindBlob, {{10, 400}, {500, 400}, {250, 500}}, 0xFF00FF00u),
+                       layerOf(KindSolid, three())}));
+    button(501);  // points and numbers hidden
+    for (int tag : {132, 133, 134}) {
+        button(tag);
+        click({200, 100});
+        drag({300, 100}, {{310, 110}});
+        EXPECT_EQ(layer().Count, 3) << tag;
+        EXPECT_NEAR(layer().XYPoints[2].X, 300, 0.5) << tag;
+    }
+    // The green blob under the pointer counts as a marker: the nearest point is deleted.
+    button(133);
+    click({290, 450});
+    ASSERT_EQ(layer().Count, 2);
+    EXPECT_NEAR(layer().XYPoints[1].X, 200, 0.5);
+}
+
+TEST_F(EditWindowTest, TheDialogOffersTheBackgroundOnlyOnceAndRefusesABadCount)
+{
+    open(documentText({}));
+    whenDialogOpens([](T_Layer &d) { d.b_OK->click(); });  // "Tło", preselected
+    button(120);
+    ASSERT_EQ(doc().Dimension, 1);
+    EXPECT_EQ(layer().TypeC, KindBackground);
+
+    bool stayedOpen = false;
+    whenDialogOpens([&](T_Layer &d) {
+        EXPECT_FALSE(d.rb[0]->isEnabled());
+        EXPECT_TRUE(d.rb[1]->isChecked());
+        d.rb[5]->setChecked(true);
+        for (const char *bad : {"abc", "2", "41", "-5", ""}) {
+            d.e_Pkt->setText(bad);
+            d.b_OK->click();
+            stayedOpen = d.isVisible();
+            EXPECT_TRUE(stayedOpen) << bad;
+        }
+    });
+    button(120);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(doc().Dimension, 1);
+    EXPECT_EQ(form->layerDialog->N_Point, -1);
+}
+
+TEST_F(EditWindowTest, ClosureTogglesAndThePaletteGivesWhiteOutsideItsPicture)
+{
+    R_Curve odd = layerOf(KindSolid, three());
+    odd.Closure = 2;
+    open(documentText({odd}));
+    ASSERT_EQ(layer().Closure, 2);
+    button(540);
+    EXPECT_EQ(layer().Closure, 1);
+    EXPECT_EQ(ParseDocument(form->session.rve_Items.Lines()).TCurveStruct[0].Closure, 1);
+    button(540);
+    EXPECT_EQ(layer().Closure, 0);
+    button(514);
+    EXPECT_EQ(layer().TypeC, KindDots);
+    EXPECT_TRUE(form->ButtonByTag(514)->isChecked());
+    // A right-button release, or a release after the pointer left the button, still sets and
+    // stores the property; only a completed click repaints (and so presses the button).
+    QTest::mouseClick(form->ButtonByTag(511), Qt::RightButton);
+    EXPECT_EQ(layer().TypeC, KindBlob);
+    EXPECT_EQ(ParseDocument(form->session.rve_Items.Lines()).TCurveStruct[0].TypeC, KindBlob);
+    EXPECT_TRUE(form->ButtonByTag(514)->isChecked());
+    QTest::mousePress(form->ButtonByTag(522), Qt::LeftButton);
+    QTest::mouseRelease(form->ButtonByTag(522), Qt::LeftButton, {}, QPoint(-30, -30));
+    EXPECT_EQ(layer().Width, 8);
+
+    const QImage &palette = form->i_Colors->Picture;
+    const uint32_t swatch = 0xFF000000u | palette.pixel(5, 5);
+    struct Pick { QPoint at; uint32_t color; } picks[] = {
+        {{5, 5}, swatch}, {{21, 5}, 0xFFFFFFFFu}, {{5, 600}, 0xFFFFFFFFu},
+    };
+    for (const Pick &p : picks) {
+        layer().Color = 0xFF123456u;
+        QTest::mouseClick(form->i_Colors, Qt::LeftButton, {}, p.at);
+        EXPECT_EQ(layer().Color, p.color) << p.at.x() << "," << p.at.y();
+    }
+    layer().Color = 0xFF123456u;
+    QTest::mouseClick(form->i_Colors, Qt::LeftButton, {}, QPoint(5, 601));
+    EXPECT_EQ(layer().Color, 0xFF123456u);
+}
