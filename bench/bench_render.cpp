@@ -178,16 +178,3 @@ static void BM_RepaintStressOneKind(benchmark::State &state)
 }
 BENCHMARK(BM_RepaintStressOneKind)
     ->ArgName("kind")->DenseRange(KindBlob, KindDots)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,4 +1,4 @@
-// The name dialog tests run inside one application object that lives as long as main().
+// The widget test programs run inside one application object that lives as long as main().
 #include <QApplication>
 
 #include <gtest/gtest.h>
