@@ -12,6 +12,7 @@
 namespace {
 
 constexpr png_uint_32 MaxDimension = 16384;
+constexpr png_alloc_size_t MaxChunkBytes = 1 << 20;
 
 enum class Status { Ok, Corrupt, TooLarge };
 
@@ -60,6 +61,12 @@ Status ReadHeader(png_structp png, png_infop info, ReadState *st)
         return Status::Corrupt;
     png_set_read_fn(png, st, ReadBytes);
     png_set_user_limits(png, 0x7fffffff, 0x7fffffff);
+    // Only the pixels are wanted. Text, colour profiles and the like are skipped unread, and no
+    // chunk may ask for a large buffer: a file of a hundred bytes can claim a text chunk of
+    // 800 MB, which libpng would allocate and clear before it finds that the file ends.
+    static const png_byte notRead[] = "tEXt\0zTXt\0iTXt\0iCCP\0sPLT\0eXIf";
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, notRead, int(sizeof notRead / 5));
+    png_set_chunk_malloc_max(png, MaxChunkBytes);
     png_read_info(png, info);
     st->width = png_get_image_width(png, info);
     st->height = png_get_image_height(png, info);

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
 namespace {
 
 QImage Distinct(int w, int h)
@@ -117,6 +119,29 @@ TEST(PngFile, BadFilesThrowPolishErrors)
 
     EXPECT_THROW(SavePngBitmap(Distinct(2, 2), dir.filePath("no/such/dir/x.png")), PngError);
     EXPECT_THROW(SavePngBitmap(QImage(), dir.filePath("null.png")), PngError);
+}
+
+// A chunk's length is only a claim. A hundred-byte file announcing an 800 MB text chunk must be
+// refused without the memory, and text in an ordinary file must not get in the way of its pixels.
+TEST(PngFile, AncillaryChunksAreSkippedWithoutTakingTheirClaimedSize)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("titled.png");
+    QImage titled = Distinct(6, 4);
+    titled.setText("Title", "Bałwanek");
+    ASSERT_TRUE(titled.save(path, "PNG"));
+    ASSERT_TRUE(ReadAll(path).contains("tEXt") || ReadAll(path).contains("iTXt"));
+    EXPECT_EQ(LoadPngBitmap(path, 6, 4), Distinct(6, 4));
+
+    QTemporaryDir dir2;
+    SavePngBitmap(Distinct(5, 5), dir2.filePath("small.png"));
+    QByteArray bomb = ReadAll(dir2.filePath("small.png")).left(33);  // signature and header
+    bomb += QByteArray::fromHex("32000025") + "tEXt" + "date\0" + "2026-12-10";
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    EXPECT_THROW(LoadPngBitmapFromMemory(bomb, 8, 8), PngError);
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64L * 1024) << "kilobytes taken at the peak";
 }
 
 TEST(PngFile, GrayAndPaletteLoadAsRgb)
