@@ -77,9 +77,12 @@ Status ReadHeader(png_structp png, png_infop info, ReadState *st)
     return Status::Ok;
 }
 
-// Decodes the pixels as 8-bit RGB into rows (already sized width*3*height by the caller).
-Status ReadPixels(png_structp png, png_infop info, ReadState *st, png_byte *pixels,
-                  png_bytep *rowPtrs)
+// Decodes the pixels as 8-bit RGB. Only the first keptRows rows are kept (in pixels, sized
+// width*3*keptRows by the caller); the others pass through one scratch row, so a large picture
+// costs no more memory than the part of it that is wanted. Every row is still read, so a damaged
+// file is refused whatever part of it is damaged.
+Status ReadPixels(png_structp png, png_infop info, ReadState *st, png_uint_32 keptRows,
+                  png_byte *pixels, png_byte *scratch)
 {
     if (setjmp(png_jmpbuf(png)))
         return Status::Corrupt;
@@ -87,13 +90,15 @@ Status ReadPixels(png_structp png, png_infop info, ReadState *st, png_byte *pixe
     png_set_strip_16(png);
     png_set_gray_to_rgb(png);
     png_set_strip_alpha(png);
-    png_set_interlace_handling(png);
+    const int passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
-    if (png_get_rowbytes(png, info) != size_t(st->width) * 3)
+    const size_t rowBytes = size_t(st->width) * 3;
+    if (png_get_rowbytes(png, info) != rowBytes)
         return Status::Corrupt;
-    for (png_uint_32 y = 0; y < st->height; ++y)
-        rowPtrs[y] = pixels + size_t(y) * st->width * 3;
-    png_read_image(png, rowPtrs);
+    // An interlaced picture arrives in passes, each adding pixels to rows already read.
+    for (int pass = 0; pass < passes; ++pass)
+        for (png_uint_32 y = 0; y < st->height; ++y)
+            png_read_row(png, y < keptRows ? pixels + y * rowBytes : scratch, nullptr);
     png_read_end(png, nullptr);
     return Status::Ok;
 }
@@ -117,18 +122,19 @@ QImage Decode(const QByteArray &bytes, int width, int height, const QString &not
     ReadState st{reinterpret_cast<const png_byte *>(bytes.constData()), size_t(bytes.size()), 0,
                  0, 0};
     Status status = ReadHeader(png, info, &st);
+    const png_uint_32 keptRows = qMin<png_uint_32>(png_uint_32(qMax(0, height)), st.height);
     std::vector<png_byte> pixels;
-    std::vector<png_bytep> rowPtrs;
+    std::vector<png_byte> scratch;
     if (status == Status::Ok) {
         try {
-            pixels.resize(size_t(st.width) * 3 * st.height);
-            rowPtrs.resize(st.height);
+            pixels.resize(size_t(st.width) * 3 * keptRows);
+            scratch.resize(size_t(st.width) * 3);
         } catch (const std::bad_alloc &) {
             status = Status::TooLarge;
         }
     }
     if (status == Status::Ok)
-        status = ReadPixels(png, info, &st, pixels.data(), rowPtrs.data());
+        status = ReadPixels(png, info, &st, keptRows, pixels.data(), scratch.data());
     png_destroy_read_struct(&png, &info, nullptr);
 
     if (status == Status::TooLarge)

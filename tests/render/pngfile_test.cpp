@@ -7,7 +7,11 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <png.h>
 #include <sys/resource.h>
+
+#include <csetjmp>
+#include <vector>
 
 namespace {
 
@@ -32,6 +36,57 @@ void WriteAll(const QString &path, const QByteArray &bytes)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+// Encodes a picture row by row with libpng itself, so that a large or interlaced test file costs
+// one row of memory to make.
+QByteArray EncodeRgb(int w, int h, bool interlaced, QRgb (*pixel)(int x, int y))
+{
+    QByteArray out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    std::vector<png_byte> row(size_t(w) * 3);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        ADD_FAILURE() << "libpng could not write the test picture";
+        return {};
+    }
+    png_set_write_fn(
+        png, &out,
+        [](png_structp p, png_bytep data, png_size_t n) {
+            static_cast<QByteArray *>(png_get_io_ptr(p))->append(reinterpret_cast<char *>(data), qsizetype(n));
+        },
+        nullptr);
+    png_set_IHDR(png, info, png_uint_32(w), png_uint_32(h), 8, PNG_COLOR_TYPE_RGB,
+                 interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    const int passes = png_set_interlace_handling(png);
+    for (int pass = 0; pass < passes; ++pass)
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const QRgb c = pixel(x, y);
+                row[size_t(x) * 3] = png_byte(qRed(c));
+                row[size_t(x) * 3 + 1] = png_byte(qGreen(c));
+                row[size_t(x) * 3 + 2] = png_byte(qBlue(c));
+            }
+            png_write_row(png, row.data());
+        }
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+QRgb DistinctPixel(int x, int y)
+{
+    return qRgb(x * 17 % 256, y * 29 % 256, (x * 7 + y * 13) % 256);
+}
+
+long PeakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
 }
 
 } // namespace
@@ -137,11 +192,40 @@ TEST(PngFile, AncillaryChunksAreSkippedWithoutTakingTheirClaimedSize)
     SavePngBitmap(Distinct(5, 5), dir2.filePath("small.png"));
     QByteArray bomb = ReadAll(dir2.filePath("small.png")).left(33);  // signature and header
     bomb += QByteArray::fromHex("32000025") + "tEXt" + "date\0" + "2026-12-10";
-    rusage before{}, after{};
-    getrusage(RUSAGE_SELF, &before);
+    const long before = PeakKilobytes();
     EXPECT_THROW(LoadPngBitmapFromMemory(bomb, 8, 8), PngError);
-    getrusage(RUSAGE_SELF, &after);
-    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64L * 1024) << "kilobytes taken at the peak";
+    EXPECT_LT(PeakKilobytes() - before, 64L * 1024) << "kilobytes taken at the peak";
+}
+
+TEST(PngFile, InterlacedAndPlainFilesGiveTheSamePixels)
+{
+    for (const bool interlaced : {false, true}) {
+        const QByteArray bytes = EncodeRgb(13, 11, interlaced, DistinctPixel);
+        struct Case { int w, h; };
+        for (const Case c : {Case{13, 11}, Case{9, 7}, Case{16, 14}}) {
+            SCOPED_TRACE(testing::Message() << interlaced << " " << c.w << "x" << c.h);
+            const QImage img = LoadPngBitmapFromMemory(bytes, c.w, c.h);
+            ASSERT_EQ(img.size(), QSize(c.w, c.h));
+            for (int y = 0; y < c.h; ++y)
+                for (int x = 0; x < c.w; ++x)
+                    ASSERT_EQ(img.pixel(x, y), x < 13 && y < 11 ? DistinctPixel(x, y) : qRgb(0, 0, 0))
+                        << x << "," << y;
+        }
+    }
+}
+
+// A picture of 4000 x 4000 (48 MB of pixels, a few hundred kilobytes of file) read for a 72 x 72
+// tile keeps only the rows it needs.
+TEST(PngFile, ALargePictureReadForASmallSizeKeepsOnlyTheRowsItNeeds)
+{
+    const QByteArray bytes = EncodeRgb(4000, 4000, false, [](int x, int y) {
+        return x == y ? qRgb(255, 255, 255) : qRgb(0, 0, 40);
+    });
+    const long before = PeakKilobytes();
+    const QImage img = LoadPngBitmapFromMemory(bytes, 72, 72);
+    EXPECT_LT(PeakKilobytes() - before, 16L * 1024) << "kilobytes taken at the peak";
+    EXPECT_EQ(img.pixel(5, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(5, 6), qRgb(0, 0, 40));
 }
 
 TEST(PngFile, GrayAndPaletteLoadAsRgb)
