@@ -1,5 +1,6 @@
 #include "document/geometry.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -17,17 +18,50 @@ static void sinCos(long double a, long double &s, long double &c)
     ::sincosl(a, &s, &c);
 }
 
-void MakeRadAng(RRadAng &p, long double r, long double a)
+static TGPPointF pointAt(long double r, long double s, long double c, double offX, double offY)
 {
-    p.R = r;
-    p.A = a;
+    return {static_cast<float>(offX + r * c), static_cast<float>(offY + r * s)};
 }
 
 TGPPointF PolarToPoint(const RRadAng &p, double offX, double offY)
 {
     long double s, c;
     sinCos(p.A, s, c);
-    return {static_cast<float>(offX + p.R * c), static_cast<float>(offY + p.R * s)};
+    return pointAt(p.R, s, c, offX, offY);
+}
+
+namespace {
+
+// Sine and cosine of k / 100 for every k in ±TableHundredths: every angle a document file can
+// hold between −7 and 7 radians, and the files hold 0 … 6,28. Each angle is divided exactly as
+// the file reader divides it, so the table gives the very values sinCos would.
+constexpr int TableHundredths = 700;
+
+struct SinCos {
+    long double s, c;
+};
+
+const std::array<SinCos, 2 * TableHundredths + 1> &hundredthsTable()
+{
+    static const auto table = [] {
+        std::array<SinCos, 2 * TableHundredths + 1> t;
+        for (int k = -TableHundredths; k <= TableHundredths; ++k) {
+            SinCos &e = t[static_cast<std::size_t>(k + TableHundredths)];
+            sinCos(static_cast<long double>(k) / 100.0L, e.s, e.c);
+        }
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
+TGPPointF PolarToPointHundredths(const RRadAng &p, long long hundredths, double offX, double offY)
+{
+    if (hundredths < -TableHundredths || hundredths > TableHundredths)
+        return PolarToPoint(p, offX, offY);
+    const SinCos &e = hundredthsTable()[static_cast<std::size_t>(hundredths + TableHundredths)];
+    return pointAt(p.R, e.s, e.c, offX, offY);
 }
 
 RRadAng PointToPolar(float px, float py)

@@ -14,9 +14,16 @@ struct RRadAng {
     long double A = 0;
 };
 
-void MakeRadAng(RRadAng &p, long double r, long double a);
+inline void MakeRadAng(RRadAng &p, long double r, long double a)
+{
+    p.R = r;
+    p.A = a;
+}
 /// Screen point of a polar point; callers pass the view centre (256, 256) as offsets.
 TGPPointF PolarToPoint(const RRadAng &p, double offX, double offY);
+/// PolarToPoint for an angle that is exactly hundredths / 100, as a file's field with at most two
+/// decimals reads: the same point, with the sine and cosine of a file's angles from a table.
+TGPPointF PolarToPointHundredths(const RRadAng &p, long long hundredths, double offX, double offY);
 /// Polar point of the vector (px, py) = (256 − X, 256 − Y), each a 32-bit float.
 RRadAng PointToPolar(float px, float py);
 long double PointDistance(const TGPPointF &p1, const TGPPointF &p2);

@@ -3,12 +3,14 @@
 #include "document/errors.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 #include <unistd.h>
 
 std::string PadLeft(std::string text, std::size_t width)
@@ -88,9 +90,10 @@ static int hexValue(char ch)
     return -1;
 }
 
-int32_t ReadIntegerField(const std::string &field)
+// Field readers work on views into the line; the text is copied only for an error message.
+static int32_t readInteger(std::string_view field)
 {
-    const auto fail = [&] { return ConvertError(IntegerConvertMessage(field)); };
+    const auto fail = [&] { return ConvertError(IntegerConvertMessage(std::string(field))); };
     std::size_t i = 0;
     while (i < field.size() && field[i] == ' ')
         ++i;
@@ -127,57 +130,107 @@ int32_t ReadIntegerField(const std::string &field)
     return static_cast<int32_t>(negative ? -static_cast<int64_t>(value) : static_cast<int64_t>(value));
 }
 
-long double ReadFixedField(const std::string &field)
+int32_t ReadIntegerField(const std::string &field)
 {
-    const auto fail = [&] { return ConvertError(FloatConvertMessage(field)); };
-    std::size_t b = 0, e = field.size();
-    while (b < e && field[b] == ' ')
-        ++b;
-    while (e > b && field[e - 1] == ' ')
-        --e;
+    return readInteger(field);
+}
+
+namespace {
+
+// A fixed-point field as its digits read as one whole number, and how many came after the comma.
+struct FixedDigits {
     bool negative = false;
-    if (b < e && (field[b] == '+' || field[b] == '-'))
-        negative = field[b++] == '-';
-    // Digits gathered as one whole number and scaled once, so the value is the nearest
-    // extended-precision number to the text. A field is at most 10 characters: no overflow.
     unsigned long long mantissa = 0;
-    long double scale = 1;
+    int decimals = 0;
+};
+
+// 10^0 … 10^19, each exact in extended precision (5^19 < 2^64).
+constexpr auto PowersOfTen = [] {
+    std::array<long double, 20> p{};
+    long double v = 1;
+    for (long double &x : p) {
+        x = v;
+        v *= 10;
+    }
+    return p;
+}();
+
+[[noreturn, gnu::noinline, gnu::cold]] void failFixed(std::string_view field)
+{
+    throw ConvertError(FloatConvertMessage(std::string(field)));
+}
+
+FixedDigits readFixedDigits(std::string_view field)
+{
+    const char *b = field.data();
+    const char *e = b + field.size();
+    while (b < e && *b == ' ')
+        ++b;
+    while (e > b && e[-1] == ' ')
+        --e;
+    FixedDigits f;
+    if (b < e && (*b == '+' || *b == '-'))
+        f.negative = *b++ == '-';
+    // A field is at most 10 characters; 19 digits would still not overflow.
+    const char *comma = nullptr;
     int digits = 0;
-    bool comma = false;
-    for (std::size_t i = b; i < e; ++i) {
-        const char ch = field[i];
-        if (ch == ',' && !comma) {
-            comma = true;
-        } else if (isDigit(ch) && digits < 19) {
+    for (const char *p = b; p < e; ++p) {
+        const unsigned d = static_cast<unsigned char>(*p) - unsigned{'0'};
+        if (d < 10 && digits < 19) {
             ++digits;
-            mantissa = mantissa * 10 + (ch - '0');
-            if (comma)
-                scale *= 10;
+            f.mantissa = f.mantissa * 10 + d;
+        } else if (*p == ',' && comma == nullptr) {
+            comma = p;
         } else {
-            throw fail();
+            failFixed(field);
         }
     }
     if (digits == 0)
-        throw fail();
-    const long double value = mantissa / scale;
-    return negative ? -value : value;
+        failFixed(field);
+    f.decimals = comma == nullptr ? 0 : static_cast<int>(e - comma - 1);  // all digits, or we threw
+    return f;
 }
 
-static std::string fieldAt(const std::string &text, std::size_t firstColumn)
+// The whole number scaled once, so the value is the nearest extended-precision number to the text.
+long double valueOf(const FixedDigits &f)
+{
+    const long double value = static_cast<long double>(f.mantissa) / PowersOfTen[static_cast<std::size_t>(f.decimals)];
+    return f.negative ? -value : value;
+}
+
+// The field in hundredths when it is exactly that (at most two decimals, of a sensible size), else
+// a number beyond every angle table.
+long long hundredthsOf(const FixedDigits &f)
+{
+    constexpr long long beyond = 1LL << 62;
+    if (f.decimals > 2 || f.mantissa > 1'000'000'000ull)
+        return beyond;
+    const long long h = static_cast<long long>(f.mantissa) * (f.decimals == 0 ? 100 : f.decimals == 1 ? 10 : 1);
+    return f.negative ? -h : h;
+}
+
+std::string_view fieldAt(const std::string &text, std::size_t firstColumn)
 {
     const std::size_t start = firstColumn - 1;
-    return start < text.size() ? text.substr(start, 10) : std::string();
+    return start < text.size() ? std::string_view(text).substr(start, 10) : std::string_view();
+}
+
+} // namespace
+
+long double ReadFixedField(const std::string &field)
+{
+    return valueOf(readFixedDigits(field));
 }
 
 R_Curve ParseCurveLine(const std::string &text)
 {
     R_Curve c;
-    c.TypeC = ReadIntegerField(fieldAt(text, 1));
-    c.Width = ReadIntegerField(fieldAt(text, 11));
-    c.Color = static_cast<uint32_t>(ReadIntegerField(fieldAt(text, 21)));
-    c.Closure = static_cast<uint8_t>(ReadIntegerField(fieldAt(text, 31)));
-    c.Tension = static_cast<float>(ReadFixedField(fieldAt(text, 41)));
-    c.Count = ReadIntegerField(fieldAt(text, 51));
+    c.TypeC = readInteger(fieldAt(text, 1));
+    c.Width = readInteger(fieldAt(text, 11));
+    c.Color = static_cast<uint32_t>(readInteger(fieldAt(text, 21)));
+    c.Closure = static_cast<uint8_t>(readInteger(fieldAt(text, 31)));
+    c.Tension = static_cast<float>(valueOf(readFixedDigits(fieldAt(text, 41))));
+    c.Count = readInteger(fieldAt(text, 51));
     if (c.Count < 0)
         throw DocumentError("Ujemna liczba punktów warstwy: " + std::to_string(c.Count));
     // Never trust Count for the allocation: a short line fails at its first missing field.
@@ -187,10 +240,12 @@ R_Curve ParseCurveLine(const std::string &text)
     c.XYPoints.reserve(reserve);
     for (int i = 0; i < c.Count; ++i) {
         const std::size_t column = 61 + 20 * static_cast<std::size_t>(i);
+        const FixedDigits r = readFixedDigits(fieldAt(text, column));
+        const FixedDigits a = readFixedDigits(fieldAt(text, column + 10));
         RRadAng p;
-        MakeRadAng(p, ReadFixedField(fieldAt(text, column)), ReadFixedField(fieldAt(text, column + 10)));
+        MakeRadAng(p, valueOf(r), valueOf(a));
         c.RAPoints.push_back(p);
-        c.XYPoints.push_back(PolarToPoint(p, 256, 256));
+        c.XYPoints.push_back(PolarToPointHundredths(p, hundredthsOf(a), 256, 256));
     }
     return c;
 }
@@ -208,8 +263,8 @@ PictoDocument ParseDocument(const std::vector<std::string> &lines, const std::st
     PictoDocument doc;
     int32_t count = 0;
     try {
-        count = ReadIntegerField(fieldAt(lines[0], 1));
-        doc.Ind_Curve = ReadIntegerField(fieldAt(lines[0], 11));
+        count = readInteger(fieldAt(lines[0], 1));
+        doc.Ind_Curve = readInteger(fieldAt(lines[0], 11));
     } catch (const ConvertError &e) {
         throw DocumentError(where(fileName, 0) + e.what());
     }

@@ -93,6 +93,42 @@ TEST(TextFormat, FixedFieldRules)
     }
 }
 
+// The reader takes the sine and cosine of a file's usual angles from a table; every spelling of an
+// angle must still give the very point the direct conversion gives, in and beyond the table.
+TEST(TextFormat, ScreenPointsOfALineEqualTheDirectConversion)
+{
+    std::vector<std::string> angles;
+    for (int k = -710; k <= 710; ++k) {
+        const int whole = std::abs(k) / 100, frac = std::abs(k) % 100;
+        const std::string sign = k < 0 ? "-" : "";
+        angles.push_back(sign + std::to_string(whole) + "," + (frac < 10 ? "0" : "") + std::to_string(frac));
+        if (frac % 10 == 0)
+            angles.push_back(sign + std::to_string(whole) + "," + std::to_string(frac / 10));
+        if (frac == 0)
+            angles.push_back(sign + std::to_string(whole));
+    }
+    for (const char *a : {",5", "5,", "+3,14", "1,234", "6,2832", "0,005", "12,34", "-99,99", "628,32", "-0,00"})
+        angles.push_back(a);
+    const char *radii[] = {"0", "1,5", "79,08", "362,04", "-4,2", "1000000"};
+
+    for (const char *r : radii) {
+        std::string line = PadLeft("2", 10) + PadLeft("1", 10) + " $FF000000" + PadLeft("0", 10) +
+                           PadLeft("0,50", 10) + PadLeft(std::to_string(angles.size()), 10);
+        for (const std::string &a : angles)
+            line += PadLeft(r, 10) + PadLeft(a, 10);
+        const R_Curve c = ParseCurveLine(line);
+        ASSERT_EQ(c.XYPoints.size(), angles.size());
+        for (std::size_t i = 0; i < angles.size(); ++i) {
+            RRadAng p;
+            MakeRadAng(p, ReadFixedField(r), ReadFixedField(angles[i]));
+            const TGPPointF want = PolarToPoint(p, 256, 256);
+            ASSERT_EQ(c.RAPoints[i].A, p.A) << angles[i];
+            ASSERT_EQ(c.XYPoints[i].X, want.X) << r << " " << angles[i];
+            ASSERT_EQ(c.XYPoints[i].Y, want.Y) << r << " " << angles[i];
+        }
+    }
+}
+
 TEST(TextFormat, HeaderCountSmallerThanLinesReadsOnlyThatMany)
 {
     std::vector<std::string> lines = ExampleDocumentTemplate();
