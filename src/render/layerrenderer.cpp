@@ -36,13 +36,56 @@ void LayerRenderer::DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius)
     g->fillPath(path, Br_i);
 }
 
+namespace {
+
+// The part of the segment a→b (of length len) that lies in r, as distances from a; false when none.
+bool partInside(QPointF a, QPointF b, const QRectF &r, qreal len, qreal &from, qreal &to)
+{
+    qreal t0 = 0, t1 = 1;
+    // Each edge of r keeps the parameters t with p·t ≤ q.
+    const auto keep = [&](qreal p, qreal q) {
+        if (p == 0)
+            return q >= 0;
+        const qreal t = q / p;
+        if (p < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        return t0 <= t1;
+    };
+    const qreal dx = b.x() - a.x(), dy = b.y() - a.y();
+    if (!keep(-dx, a.x() - r.left()) || !keep(dx, r.right() - a.x()) || !keep(-dy, a.y() - r.top())
+        || !keep(dy, r.bottom() - a.y()))
+        return false;
+    from = t0 * len;
+    to = t1 * len;
+    return true;
+}
+
+// The painter's surface in the coordinates of the layer's points, grown by margin.
+QRectF paintedArea(const QPainter &g, qreal margin)
+{
+    const QPaintDevice *dev = g.device();
+    const QRectF surface = dev ? QRectF(0, 0, dev->width(), dev->height()) : QRectF(0, 0, 512, 512);
+    bool invertible = false;
+    const QTransform toPoints = g.worldTransform().inverted(&invertible);
+    if (!invertible)
+        return QRectF(-1e300, -1e300, 2e300, 2e300);
+    return toPoints.mapRect(surface).adjusted(-margin, -margin, margin, margin);
+}
+
+} // namespace
+
 // The dotted pen's look — round dots of diameter w every 2w along the line, the first one on the
 // line's start — drawn as discs placed along the flattened curve: the same picture as the dash
-// stroker gives, at a fraction of its cost for long curves.
+// stroker gives, at a fraction of its cost for long curves. Where a segment leaves the painted
+// area the walk jumps over the outside part, keeping the spacing: a file's line millions of pixels
+// long (a huge tension does that) costs no more than the part that can be seen.
 void LayerRenderer::strokeDotted(QPainter &g, const QPainterPath &path)
 {
     const qreal w = std::max<qreal>(Pe_dot.widthF(), 1.0);
     const qreal step = 2 * w;
+    const QRectF area = paintedArea(g, w / 2 + 2);
     const bool fast = CoverageMask::Usable(g);
     if (fast)
         m_mask.Begin(g);
@@ -55,13 +98,21 @@ void LayerRenderer::strokeDotted(QPainter &g, const QPainterPath &path)
             const QPointF a = poly[i - 1], b = poly[i];
             const qreal len = std::hypot(b.x() - a.x(), b.y() - a.y());
             qreal at = untilNext;
-            for (; at <= len; at += step) {
+            qreal from = 0, to = len;
+            const bool inside = area.contains(a) && area.contains(b);
+            if (!inside && !partInside(a, b, area, len, from, to))
+                from = to = -1;  // nothing to draw on this segment
+            if (at < from)
+                at += std::ceil((from - at) / step) * step;  // the first dot in the area
+            for (; at <= std::min(to, len); at += step) {
                 const QPointF p = len > 0 ? a + (b - a) * (at / len) : a;
                 if (fast)
                     m_mask.AddDisc(p, w / 2);
                 else
                     g.drawEllipse(p, w / 2, w / 2);
             }
+            if (at <= len)
+                at += (std::floor((len - at) / step) + 1) * step;  // the first dot past the end
             untilNext = at - len;
         }
     }

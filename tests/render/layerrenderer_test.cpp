@@ -190,6 +190,41 @@ TEST(LayerRenderer, DottedLineAlternatesDotsAndGaps)
     EXPECT_GT(changes, 20);
 }
 
+// A dotted line that leaves the view and comes back: the walk skips the outside part, and the dots
+// it draws when it comes back must sit where a walk along the whole line puts them (here, a
+// surface large enough to hold the whole line, its middle cut out).
+TEST(LayerRenderer, DottedLineLeavingTheViewComesBackWithItsDotsInStep)
+{
+    const std::initializer_list<TGPPointF> out = {{40, 100}, {1500, 130}, {900, 1400}, {60, 420}};
+    const QImage view = Paint({Layer(KindDotted, 0xFF203040u, 9, 0, 0.3f, out)});
+
+    constexpr int shift = 1024;
+    std::vector<TGPPointF> shifted;
+    for (const TGPPointF &p : out)
+        shifted.push_back({p.X + shift, p.Y + shift});
+    R_Curve whole = Layer(KindDotted, 0xFF203040u, 9, 0, 0.3f, {});
+    whole.XYPoints = shifted;
+    whole.Count = int32_t(shifted.size());
+    QImage big(3072, 3072, QImage::Format_ARGB32_Premultiplied);
+    big.fill(White);
+    {
+        LayerRenderer r;
+        QPainter g(&big);
+        r.PaintLayer(g, whole);
+    }
+    const QImage middle = big.copy(shift, shift, 512, 512);
+
+    int inked = 0;
+    for (int y = 0; y < 512; ++y)
+        for (int x = 0; x < 512; ++x) {
+            const QRgb a = Px(view, x, y), b = Px(middle, x, y);
+            inked += a != White;
+            ASSERT_LE(std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)), 6)
+                << x << "," << y;
+        }
+    EXPECT_GT(inked, 2000);
+}
+
 TEST(LayerRenderer, DrawDotUsesTheBrushColourAndIgnoresANullSurface)
 {
     LayerRenderer r;
