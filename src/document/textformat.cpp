@@ -20,54 +20,112 @@ std::string PadLeft(std::string text, std::size_t width)
     return text;
 }
 
-// Appends the digits of v, most significant first.
-static void appendDigits(std::string &out, unsigned long long v)
+namespace {
+
+constexpr std::size_t FieldWidth = 10;
+
+// Writes the digits of v so that they end at end; returns where they start.
+char *digitsBefore(char *end, unsigned long long v)
 {
-    char buf[24];
-    char *p = buf + sizeof buf;
     do {
-        *--p = static_cast<char>('0' + v % 10);
+        *--end = static_cast<char>('0' + v % 10);
         v /= 10;
     } while (v);
-    out.append(p, buf + sizeof buf);
+    return end;
 }
+
+// Rounds half away from zero, as std::round does, without the library call for the numbers a
+// document holds: x minus its whole part is exact in extended precision.
+long double roundHalfAway(long double x)
+{
+    if (!(std::fabs(x) < 9.2e18L))
+        return std::round(x);
+    const long long whole = static_cast<long long>(x);
+    const long double frac = x - static_cast<long double>(whole);
+    return static_cast<long double>(whole + (frac >= 0.5L) - (frac <= -0.5L));
+}
+
+// The fixed-point text of value (hundredths rounded half away from zero, "," as the separator),
+// written to end at end; returns where it starts.
+char *fixedBefore(char *end, long double value)
+{
+    const long double scaled = roundHalfAway(value * 100.0L);
+    const bool negative = scaled < 0;
+    const long double size = negative ? -scaled : scaled;
+    // Beyond every field: such a number makes a line that is never saved, but it must not overflow.
+    const unsigned long long hundredths =
+        size < 1.8e19L ? static_cast<unsigned long long>(size) : 18'000'000'000'000'000'000ull;
+    char *p = end;
+    *--p = static_cast<char>('0' + hundredths % 10);
+    *--p = static_cast<char>('0' + hundredths / 10 % 10);
+    *--p = ',';
+    p = digitsBefore(p, hundredths / 100);
+    if (negative)
+        *--p = '-';
+    return p;
+}
+
+char *integerBefore(char *end, long long v)
+{
+    char *p = digitsBefore(end, static_cast<unsigned long long>(v < 0 ? -v : v));
+    if (v < 0)
+        *--p = '-';
+    return p;
+}
+
+// Appends text right-aligned in a field (wider text as it is).
+void appendField(std::string &line, const char *begin, const char *end)
+{
+    const std::size_t n = static_cast<std::size_t>(end - begin);
+    if (n < FieldWidth)
+        line.append(FieldWidth - n, ' ');
+    line.append(begin, n);
+}
+
+void appendIntegerField(std::string &line, long long v)
+{
+    char buf[24];
+    appendField(line, integerBefore(buf + sizeof buf, v), buf + sizeof buf);
+}
+
+void appendFixedField(std::string &line, long double v)
+{
+    char buf[32];
+    appendField(line, fixedBefore(buf + sizeof buf, v), buf + sizeof buf);
+}
+
+} // namespace
 
 std::string FormatFixed(long double value)
 {
-    // Round half away from zero to hundredths, then write the integer and fraction parts.
-    const long double scaled = std::round(value * 100.0L);
-    const bool negative = scaled < 0;
-    const unsigned long long hundredths = static_cast<unsigned long long>(negative ? -scaled : scaled);
-    std::string text;
-    if (negative)
-        text += '-';
-    appendDigits(text, hundredths / 100);
-    text += ',';
-    text += static_cast<char>('0' + hundredths % 100 / 10);
-    text += static_cast<char>('0' + hundredths % 10);
-    return text;
+    char buf[32];
+    return std::string(fixedBefore(buf + sizeof buf, value), buf + sizeof buf);
 }
 
 std::string FormatHeaderLine(int count, int current)
 {
-    return PadLeft(std::to_string(count), 10) + PadLeft(std::to_string(current), 10);
+    std::string line;
+    appendIntegerField(line, count);
+    appendIntegerField(line, current);
+    return line;
 }
 
 std::string FormatCurveLine(const R_Curve &c)
 {
-    char color[16];
-    std::snprintf(color, sizeof color, " $%08X", static_cast<unsigned>(c.Color));
+    static const char hex[] = "0123456789ABCDEF";
     std::string line;
     line.reserve(60 + 20 * static_cast<std::size_t>(std::max(c.Count, 0)));
-    line += PadLeft(std::to_string(c.TypeC), 10);
-    line += PadLeft(std::to_string(c.Width), 10);
-    line += color;
-    line += PadLeft(std::to_string(c.Closure), 10);
-    line += PadLeft(FormatFixed(c.Tension), 10);
-    line += PadLeft(std::to_string(c.Count), 10);
+    appendIntegerField(line, c.TypeC);
+    appendIntegerField(line, c.Width);
+    line += " $";
+    for (int shift = 28; shift >= 0; shift -= 4)
+        line += hex[(c.Color >> shift) & 0xF];
+    appendIntegerField(line, c.Closure);
+    appendFixedField(line, c.Tension);
+    appendIntegerField(line, c.Count);
     for (int i = 0; i < c.Count && i < static_cast<int>(c.RAPoints.size()); ++i) {
-        line += PadLeft(FormatFixed(c.RAPoints[i].R), 10);
-        line += PadLeft(FormatFixed(c.RAPoints[i].A), 10);
+        appendFixedField(line, c.RAPoints[i].R);
+        appendFixedField(line, c.RAPoints[i].A);
     }
     return line;
 }
