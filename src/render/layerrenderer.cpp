@@ -9,6 +9,14 @@
 
 QColor ArgbColor(uint32_t argb) { return QColor::fromRgba(QRgb(argb)); }
 
+// A pen refuses a negative width or one of 32768 and more, and keeps the width it had: the width
+// of whatever layer was painted before. Such widths from a file are brought into the pen's range
+// instead (a negative one is the one-pixel pen; the widest covers the whole view either way).
+static double penWidth(int32_t width)
+{
+    return std::clamp(double(width), 0.0, 32767.0);
+}
+
 LayerRenderer::LayerRenderer()
 {
     Pe_sol = QPen(ArgbColor(0xFF000000u), 0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -160,7 +168,7 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
     }
     case KindSolid: {
         Pe_sol.setColor(ArgbColor(c.Color));
-        Pe_sol.setWidthF(double(c.Width));
+        Pe_sol.setWidthF(penWidth(c.Width));
         const QPainterPath path = outlinePath(pts, n, c, true);
         if (path.isEmpty())
             break;
@@ -176,7 +184,7 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
     }
     case KindDotted: {
         Pe_dot.setColor(ArgbColor(c.Color));
-        Pe_dot.setWidthF(double(c.Width));
+        Pe_dot.setWidthF(penWidth(c.Width));
         const QPainterPath path = outlinePath(pts, n, c, false);
         if (!path.isEmpty())
             strokeDotted(g, path);

@@ -225,6 +225,38 @@ TEST(LayerRenderer, DottedLineLeavingTheViewComesBackWithItsDotsInStep)
     EXPECT_GT(inked, 2000);
 }
 
+// The pens are shared between layers, and a pen keeps its width when given one it refuses. A file's
+// negative or enormous width must still paint the same whatever layer was painted before it.
+TEST(LayerRenderer, AWidthOutsideThePensRangePaintsTheSameAfterAnyLayer)
+{
+    const R_Curve wide = Layer(KindSolid, 0xFF00AA00u, 40, 0, 0.0f, {{20, 20}, {60, 30}});
+    const R_Curve wideDots = Layer(KindDotted, 0xFF00AA00u, 40, 0, 0.0f, {{20, 20}, {60, 30}});
+    for (int32_t width : {-7, -2147483647, 40000, 2147483647}) {
+        for (int32_t kind : {int32_t(KindSolid), int32_t(KindDotted)}) {
+            SCOPED_TRACE(testing::Message() << "kind " << kind << ", width " << width);
+            const R_Curve odd = Layer(kind, 0xFF0000AAu, width, 0, 0.5f, {{100, 300}, {300, 320}, {420, 200}});
+            QImage alone = Blank();
+            {
+                LayerRenderer r;
+                QPainter g(&alone);
+                r.PaintLayer(g, odd);
+            }
+            QImage after = Blank();
+            {
+                LayerRenderer r;
+                QPainter g(&after);
+                r.PaintLayer(g, wide);
+                r.PaintLayer(g, wideDots);
+                g.setCompositionMode(QPainter::CompositionMode_Source);
+                g.fillRect(after.rect(), White);
+                g.setCompositionMode(QPainter::CompositionMode_SourceOver);
+                r.PaintLayer(g, odd);
+            }
+            EXPECT_EQ(alone, after);
+        }
+    }
+}
+
 TEST(LayerRenderer, DrawDotUsesTheBrushColourAndIgnoresANullSurface)
 {
     LayerRenderer r;
