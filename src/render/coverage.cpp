@@ -25,11 +25,22 @@ void CoverageMask::Begin(const QPainter &g)
     m_dirty = QRect();
 }
 
+// A whole pixel position as an int. Every position is clipped to the surface afterwards, so those
+// far outside it (a file's huge numbers give them) are bounded first: converting a double beyond
+// the range of int is undefined. NaN counts as far to the left.
+static inline int pixelIndex(double v)
+{
+    constexpr double far = 1e9;
+    if (!(v > -far))
+        return int(-far);
+    return v < far ? int(v) : int(far);
+}
+
 // Pixel indices whose centres x + 0.5 lie in [lo, hi], clipped to the row.
 static inline bool pixelRange(double lo, double hi, int w, int &x0, int &x1)
 {
-    x0 = std::max(0, int(std::ceil(lo - 0.5)));
-    x1 = std::min(w - 1, int(std::floor(hi - 0.5)));
+    x0 = std::max(0, pixelIndex(std::ceil(lo - 0.5)));
+    x1 = std::min(w - 1, pixelIndex(std::floor(hi - 0.5)));
     return x0 <= x1;
 }
 
@@ -96,8 +107,8 @@ void CoverageMask::AddDisc(QPointF c, double radius)
     }
     const double R = radius + 0.5;   // coverage fades to nothing half a pixel outside the edge
     const double Ri = radius - 0.5;  // and is full half a pixel inside it
-    const int y0 = std::max(0, int(std::floor(c.y() - R)));
-    const int y1 = std::min(m_h - 1, int(std::ceil(c.y() + R)));
+    const int y0 = std::max(0, pixelIndex(std::floor(c.y() - R)));
+    const int y1 = std::min(m_h - 1, pixelIndex(std::ceil(c.y() + R)));
     for (int y = y0; y <= y1; ++y) {
         const double dy = y + 0.5 - c.y();
         if (std::abs(dy) >= R)
@@ -148,8 +159,8 @@ void CoverageMask::addBand(QPointF a, QPointF b, double radius)
     // Corners of the band reach |ny| R + |uy| len... beyond a and b vertically.
     const double reach = std::abs(ux) * R;
     const double inx = nx != 0 ? 1 / nx : 0, iux = ux != 0 ? 1 / ux : 0;
-    const int y0 = std::max(0, int(std::floor(std::min(a.y(), b.y()) - reach)));
-    const int y1 = std::min(m_h - 1, int(std::ceil(std::max(a.y(), b.y()) + reach)));
+    const int y0 = std::max(0, pixelIndex(std::floor(std::min(a.y(), b.y()) - reach)));
+    const int y1 = std::min(m_h - 1, pixelIndex(std::ceil(std::max(a.y(), b.y()) + reach)));
     for (int y = y0; y <= y1; ++y) {
         const double ry = y + 0.5 - a.y();
         // Across: |nx (px - ax) + ny ry| < R; along: 0 <= ux (px - ax) + uy ry <= len.
@@ -227,7 +238,8 @@ QList<QPolygonF> CoverageMask::Flatten(const QPainterPath &path, double toleranc
         i += 2;
         const QPointF d1 = p0 - 2 * p1 + p2, d2 = p1 - 2 * p2 + p3;
         const double m = std::max(std::hypot(d1.x(), d1.y()), std::hypot(d2.x(), d2.y()));
-        const int n = std::clamp(int(std::ceil(std::sqrt(0.75 * m / tolerance))), 1, 1000);
+        const double pieces = std::ceil(std::sqrt(0.75 * m / tolerance));
+        const int n = pieces >= 1000 ? 1000 : pieces >= 1 ? int(pieces) : 1;
         for (int k = 1; k <= n; ++k) {
             const double t = double(k) / n, u = 1 - t;
             line.append(u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3);
