@@ -3,6 +3,7 @@
 #include "appfixture.h"
 #include "document/textformat.h"
 #include "edit/transforms.h"
+#include "../edit/layerof.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -23,18 +24,6 @@ QByteArray documentText(std::vector<R_Curve> layers)
     for (int i = 0; i < d.Dimension; ++i)
         text += FormatCurveLine(d, i) + "\r\n";
     return QByteArray::fromStdString(text);
-}
-
-R_Curve layerOf(int kind, std::vector<TGPPointF> points, uint32_t color = 0xFF000000u)
-{
-    R_Curve c;
-    c.TypeC = kind;
-    c.Width = 4;
-    c.Color = color;
-    c.Tension = 0.5f;
-    c.Count = int(points.size());
-    c.XYPoints = std::move(points);
-    return c;
 }
 
 class EditWindowTest : public ProgramFolderTest {

@@ -5,6 +5,7 @@
 #include "document/session.h"
 #include "document/textformat.h"
 #include "edit/pictoeditor.h"
+#include "layerof.h"
 #include "render/editview.h"
 
 #include <gtest/gtest.h>
@@ -25,19 +26,6 @@ inline std::vector<std::string> documentOf(const std::vector<R_Curve> &layers)
         lines.push_back(FormatCurveLine(d, i));
     lines.push_back("");
     return lines;
-}
-
-/// A layer of the given kind through the given points.
-inline R_Curve layerOf(int kind, std::vector<TGPPointF> points, uint32_t color = 0xFF000000u)
-{
-    R_Curve c;
-    c.TypeC = kind;
-    c.Width = 4;
-    c.Color = color;
-    c.Tension = 0.5f;
-    c.Count = int(points.size());
-    c.XYPoints = std::move(points);
-    return c;
 }
 
 class FakeHost : public EditHost {
