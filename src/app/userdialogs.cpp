@@ -25,3 +25,12 @@ UserDialogs::Answer QtUserDialogs::AskYesNoCancel(const QString &text, const QSt
     default: return Cancel;
     }
 }
+
+UserDialogs::Answer QtUserDialogs::AskYesNo(const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No);
+    // Enter must never destroy anything by surprise: No is the default, and Escape answers No too.
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? Yes : No;
+}

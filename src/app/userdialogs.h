@@ -17,6 +17,8 @@ public:
     virtual void Error(const QString &text) = 0;
     /// A confirmation with Tak, Nie and Anuluj.
     virtual Answer AskYesNoCancel(const QString &text, const QString &caption) = 0;
+    /// A question with Tak and Nie only; closing the box answers No.
+    virtual Answer AskYesNo(const QString &text, const QString &caption) = 0;
 };
 
 /// The real message boxes.
@@ -25,4 +27,5 @@ public:
     void Inform(const QString &text, const QString &caption) override;
     void Error(const QString &text) override;
     Answer AskYesNoCancel(const QString &text, const QString &caption) override;
+    Answer AskYesNo(const QString &text, const QString &caption) override;
 };

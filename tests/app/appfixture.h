@@ -28,14 +28,21 @@ class RecordingDialogs : public UserDialogs {
 public:
     std::vector<RecordedBox> shown;
     std::vector<QString> errors;
-    Answer answer = Cancel;
-    int questions = 0;
+    Answer answer = Cancel;  ///< the answer to "Czy zapisać zmiany?"
+    int questions = 0;       ///< how many times that question was asked
+    Answer yesNo = Yes;      ///< the answer to every Tak/Nie question
+    std::vector<QString> yesNoAsked;  ///< the texts of the Tak/Nie questions, in order
     void Inform(const QString &text, const QString &caption) override { shown.push_back({text, caption}); }
     void Error(const QString &text) override { errors.push_back(text); }
     Answer AskYesNoCancel(const QString &, const QString &) override
     {
         ++questions;
         return answer;
+    }
+    Answer AskYesNo(const QString &text, const QString &) override
+    {
+        yesNoAsked.push_back(text);
+        return yesNo;
     }
 };
 
