@@ -2,8 +2,6 @@
 
 #include "document/runtimetexts.h"
 
-#include <cerrno>
-
 std::string IntegerConvertMessage(const std::string &field)
 {
     return FormatRuntimeText(RuntimeMessage::IntegerConvert, {field});
@@ -44,16 +42,5 @@ InOutError::InOutError(int code) : std::runtime_error(InOutMessage(code)), m_cod
 
 std::string SystemReason(int err)
 {
-    switch (err) {
-    case ENOENT: return "Nie znaleziono pliku lub folderu.";
-    case EACCES:
-    case EPERM: return "Odmowa dostępu.";
-    case ENOSPC: return "Brak miejsca na dysku.";
-    case EROFS: return "Nośnik jest tylko do odczytu.";
-    case EISDIR: return "To jest folder, a nie plik.";
-    case ENOTDIR: return "Część ścieżki nie jest folderem.";
-    case ENAMETOOLONG: return "Nazwa pliku jest za długa.";
-    case EIO: return "Błąd wejścia/wyjścia.";
-    default: return "Błąd systemu nr " + std::to_string(err) + ".";
-    }
+    return FileReasonText(err);
 }

@@ -1,6 +1,7 @@
 #include "document/runtimetexts.h"
 
 #include <array>
+#include <cerrno>
 
 namespace {
 
@@ -44,4 +45,33 @@ std::string FormatRuntimeText(RuntimeMessage message, std::initializer_list<std:
         }
     }
     return out;
+}
+
+std::string FileReasonText(int err)
+{
+    switch (err) {
+    case ENOENT: return "Nie znaleziono pliku lub folderu.";
+    case EACCES:
+    case EPERM: return "Odmowa dostępu.";
+    case ENOSPC: return "Brak miejsca na dysku.";
+    case EDQUOT: return "Przekroczono przydział miejsca na dysku.";
+    case EFBIG: return "Plik przekroczyłby dozwoloną wielkość.";
+    case EROFS: return "Nośnik jest tylko do odczytu.";
+    case EISDIR: return "To jest folder, a nie plik.";
+    case ENOTDIR: return "Część ścieżki nie jest folderem.";
+    case ENAMETOOLONG: return "Nazwa pliku jest za długa.";
+    case ELOOP: return "Za dużo dowiązań symbolicznych w ścieżce.";
+    case EIO: return "Błąd wejścia/wyjścia.";
+    default: return "Błąd systemu nr " + std::to_string(err) + ".";
+    }
+}
+
+std::string PictureProblemText(PictureProblem problem)
+{
+    switch (problem) {
+    case PictureProblem::Empty: return "Obraz jest pusty.";
+    case PictureProblem::TooLarge: return "Obraz ma zbyt duże wymiary.";
+    case PictureProblem::Encoding: return "Błąd kodowania obrazu PNG.";
+    }
+    return {};
 }

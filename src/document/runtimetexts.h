@@ -30,3 +30,15 @@ std::span<const RuntimeText> RuntimeTexts();
 
 /// The Polish text of message with its placeholders filled by args in order.
 std::string FormatRuntimeText(RuntimeMessage message, std::initializer_list<std::string> args = {});
+
+/// Why a file could not be read or written: the system's error number (errno), in Polish,
+/// e.g. "Brak miejsca na dysku." for a full disk.
+std::string FileReasonText(int err);
+
+/// Why a picture file could not be made, besides the system's reasons.
+enum class PictureProblem {
+    Empty,       ///< there is no picture to write
+    TooLarge,    ///< wider or higher than a PNG file of ours may be
+    Encoding,    ///< the PNG coder failed
+};
+std::string PictureProblemText(PictureProblem problem);

@@ -1,17 +1,16 @@
 #include "document/textformat.h"
 
+#include "document/atomicfile.h"
 #include "document/errors.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string_view>
-#include <unistd.h>
 
 std::string PadLeft(std::string text, std::size_t width)
 {
@@ -375,44 +374,19 @@ std::vector<std::string> LoadPictoLines(const std::string &path)
     std::ostringstream text;
     text << in.rdbuf();
     if (in.bad())
-        throw FileError(FileOpenMessage(path, "Błąd odczytu."));
+        throw FileError(FileOpenMessage(path, SystemReason(EIO)));
     return SplitLines(text.str());
 }
 
 void SavePictoText(const std::string &path, const std::vector<std::string> &lines)
 {
-    const std::string temp = path + ".zapis~";
-    const auto fail = [&](int err) {
-        std::remove(temp.c_str());
-        return FileError(FileCreateMessage(path, SystemReason(err)));
-    };
-    FILE *f = std::fopen(temp.c_str(), "wb");
-    // Not created: whatever lies under the temporary name is not ours to remove.
-    if (!f)
-        throw FileError(FileCreateMessage(path, SystemReason(errno)));
-    bool ok = true;
-    for (std::size_t i = 0; i < lines.size() && ok; ++i) {
-        ok = std::fwrite(lines[i].data(), 1, lines[i].size(), f) == lines[i].size();
-        if (ok && i + 1 < lines.size())
-            ok = std::fwrite("\r\n", 1, 2, f) == 2;
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        text += lines[i];
+        if (i + 1 < lines.size())
+            text += "\r\n";
     }
-    int err = ok ? 0 : errno;
-    if (std::fflush(f) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (ok && fsync(fileno(f)) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (std::fclose(f) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok)
-        throw fail(err ? err : EIO);
-    if (std::rename(temp.c_str(), path.c_str()) != 0)
-        throw fail(errno);
+    WriteFileAtomically(path, text);
 }
 
 const std::vector<std::string> &EmptyDocumentTemplate()

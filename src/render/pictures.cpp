@@ -3,8 +3,11 @@
 #include "render/pngfile.h"
 #include "render/tiles.h"
 
+#include "document/errors.h"
+#include "document/runtimetexts.h"
+
+#include <QBuffer>
 #include <QPainter>
-#include <QSaveFile>
 
 QImage RenderComposite(LayerRenderer &renderer, const QBrush &texture, const PictoDocument &doc,
                        LayerStackCache *kept)
@@ -73,7 +76,12 @@ QImage RenderExportPicture(LayerRenderer &renderer, const QImage &startPicture, 
 
 void SaveBmpFile(const QImage &image, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit())
-        throw PngError(QStringLiteral("Nie można stworzyć pliku \"%1\". %2").arg(path, file.errorString()));
+    // Encoded in memory first: the file itself is written by the one writer that checks every byte.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&buffer, "BMP"))
+        throw PngError(QString::fromStdString(
+            FileCreateMessage(path.toStdString(), PictureProblemText(PictureProblem::Empty))));
+    WritePictureFile(bytes, path);
 }

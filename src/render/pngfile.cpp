@@ -1,10 +1,14 @@
 #include "render/pngfile.h"
 
+#include "document/atomicfile.h"
+#include "document/errors.h"
+#include "document/runtimetexts.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <png.h>
 
+#include <cerrno>
 #include <csetjmp>
 #include <cstring>
 #include <vector>
@@ -182,13 +186,16 @@ PngError::PngError(const QString &message)
 QImage LoadPngBitmap(const QString &path, int width, int height)
 {
     QFile file(path);
+    const auto failure = [&] {
+        return PngError(QString::fromStdString(
+            FileOpenMessage(path.toStdString(), FileReasonText(errno ? errno : EIO))));
+    };
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throw PngError(QStringLiteral("Nie można otworzyć pliku \"%1\". %2")
-                           .arg(path, file.errorString()));
+        throw failure();
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw PngError(QStringLiteral("Nie można odczytać pliku \"%1\". %2")
-                           .arg(path, file.errorString()));
+        throw failure();
     return Decode(bytes, width, height,
                   QStringLiteral("Plik \"%1\" nie jest poprawnym obrazem PNG.").arg(path),
                   QStringLiteral("Obraz PNG w pliku \"%1\" ma zbyt duże wymiary (%2 × %3 pikseli).")
@@ -202,13 +209,25 @@ QImage LoadPngBitmapFromMemory(const QByteArray &bytes, int width, int height)
                   QStringLiteral("Obraz PNG w pamięci ma zbyt duże wymiary (%1 × %2 pikseli)."));
 }
 
+void WritePictureFile(const QByteArray &bytes, const QString &path)
+{
+    try {
+        WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                            std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    } catch (const FileError &e) {
+        throw PngError(QString::fromUtf8(e.what()));
+    }
+}
+
 void SavePngBitmap(const QImage &image, const QString &path)
 {
-    const QString failure = QStringLiteral("Nie można stworzyć pliku \"%1\". %2");
+    const auto failure = [&](PictureProblem problem) {
+        return PngError(QString::fromStdString(FileCreateMessage(path.toStdString(), PictureProblemText(problem))));
+    };
     if (image.isNull())
-        throw PngError(failure.arg(path, QStringLiteral("Obraz jest pusty.")));
+        throw failure(PictureProblem::Empty);
     if (image.width() > int(MaxDimension) || image.height() > int(MaxDimension))
-        throw PngError(failure.arg(path, QStringLiteral("Obraz ma zbyt duże wymiary.")));
+        throw failure(PictureProblem::TooLarge);
 
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     std::vector<png_bytep> rowPtrs(size_t(rgb.height()));
@@ -227,13 +246,8 @@ void SavePngBitmap(const QImage &image, const QString &path)
     if (png)
         png_destroy_write_struct(&png, info ? &info : nullptr);
     if (!ok)
-        throw PngError(failure.arg(path, QStringLiteral("Błąd kodowania obrazu PNG.")));
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw PngError(failure.arg(path, file.errorString()));
-    if (file.write(reinterpret_cast<const char *>(encoded.data()), qint64(encoded.size()))
-            != qint64(encoded.size())
-        || !file.commit())
-        throw PngError(failure.arg(path, file.errorString()));
+        throw failure(PictureProblem::Encoding);
+    WritePictureFile(QByteArray::fromRawData(reinterpret_cast<const char *>(encoded.data()),
+                                             qsizetype(encoded.size())),
+                     path);
 }

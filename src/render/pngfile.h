@@ -24,7 +24,10 @@ QImage LoadPngBitmap(const QString &path, int width, int height);
 /// Same as LoadPngBitmap, from PNG bytes held in memory.
 QImage LoadPngBitmapFromMemory(const QByteArray &bytes, int width, int height);
 
-/// Writes image as a PNG: colour type RGB, 8 bits per channel, not interlaced, no tRNS chunk.
-/// The file is written to a temporary file in the same folder and then renamed over path.
-/// Throws PngError on failure.
+/// Writes the bytes of a picture file whole or not at all, the way the document's text is written
+/// (WriteFileAtomically): the old file stays when anything fails. Throws PngError.
+void WritePictureFile(const QByteArray &bytes, const QString &path);
+
+/// Writes image as a PNG: colour type RGB, 8 bits per channel, not interlaced, no tRNS chunk,
+/// through WritePictureFile. Throws PngError on failure.
 void SavePngBitmap(const QImage &image, const QString &path);

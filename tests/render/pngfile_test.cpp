@@ -1,9 +1,12 @@
 #include "render/pngfile.h"
+#include "render/pictures.h"
+#include "../document/filesizelimit.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -11,6 +14,7 @@
 #include <sys/resource.h>
 
 #include <csetjmp>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -251,5 +255,57 @@ TEST(PngFile, GrayAndPaletteLoadAsRgb)
         for (int y = 0; y < 2; ++y)
             for (int x = 0; x < 4; ++x)
                 EXPECT_EQ(img.pixel(x, y), src.pixel(x, y) | 0xFF000000u) << x << "," << y;
+    }
+}
+
+TEST(PngFile, APictureThatDoesNotFitIsAFailureAndTheOldOneStays)
+{
+    // A picture that compresses badly, so that its file is far larger than the 4 KB left.
+    const QImage noise = [] {
+        QImage img(512, 512, QImage::Format_RGB32);
+        quint32 x = 12345;
+        for (int y = 0; y < 512; ++y)
+            for (int i = 0; i < 512; ++i)
+                img.setPixel(i, y, (x = x * 1103515245u + 12345u) >> 8);
+        return img;
+    }();
+    const struct {
+        const char *name;
+        std::function<void(const QString &)> save;
+    } writers[] = {
+        {"x.png", [&](const QString &p) { SavePngBitmap(noise, p); }},
+        {"x.bmp", [&](const QString &p) { SaveBmpFile(noise.scaled(64, 64), p); }},
+    };
+    QTemporaryDir dir;
+    for (const auto &w : writers) {
+        const QString path = dir.filePath(w.name);
+        const QByteArray old(12342, 'o');
+        {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(old);
+        }
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        try {
+            FileSizeLimit fourKilobytes(w.name == std::string("x.bmp") ? 4096 : 65536);
+            w.save(path);
+            ADD_FAILURE() << w.name << ": a cut picture was reported as saved";
+        } catch (const PngError &e) {
+            EXPECT_TRUE(e.message().startsWith("Nie można stworzyć pliku \"" + path + "\". ")) << e.what();
+            EXPECT_FALSE(e.message().contains("Nieznany") || e.message().contains("Unknown")) << e.what();
+        }
+        EXPECT_EQ(ReadAll(path), old) << w.name;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(w.name).size(), 1) << w.name;
+
+        // With room again, the picture is written whole, over a link's target, keeping its permissions.
+        QFile::rename(path, dir.filePath("cel"));
+        QFile::link("cel", path);
+        w.save(path);
+        EXPECT_TRUE(QFileInfo(path).isSymLink()) << w.name;
+        EXPECT_EQ(QImage(dir.filePath("cel")).size(), w.name == std::string("x.bmp") ? QSize(64, 64) : QSize(512, 512));
+        EXPECT_EQ(QFile::permissions(dir.filePath("cel")) & QFileDevice::Permissions(0x7077),
+                  QFile::ReadOwner | QFile::WriteOwner) << w.name;
+        QFile::remove(path);
+        QFile::remove(dir.filePath("cel"));
     }
 }

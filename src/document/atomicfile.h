@@ -1,0 +1,17 @@
+#pragma once
+// Every file the program writes goes through here: the bytes go to a temporary file beside the
+// target, which is flushed, checked, synced and only then renamed over the target.
+
+#include <string>
+#include <string_view>
+
+/// The temporary file's name is the target's name with this ending.
+extern const char *const TemporarySuffix;
+
+/// Writes bytes to path whole or not at all; the old file stays as it was when anything fails.
+/// A symbolic link at path is followed and its target written (the link stays a link), and an
+/// existing file keeps its permissions. Throws FileError ("Nie można stworzyć pliku "path". reason").
+void WriteFileAtomically(const std::string &path, std::string_view bytes);
+
+/// The file a write to path lands in: path itself, or the end of its chain of symbolic links.
+std::string ResolveWriteTarget(const std::string &path);
