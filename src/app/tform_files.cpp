@@ -7,6 +7,8 @@
 
 #include "messages/catalogue.h"
 
+#include <QDir>
+
 #include <exception>
 
 bool T_Form::QuerySaveChanges()
@@ -92,7 +94,17 @@ void T_Form::b_ExportPngClick()
     const QImage picture = RenderExportPicture(renderer, i_PNG, d);
     UpdatePreview();
     const QString name = QString::fromStdString(d.CFName);
-    SavePngBitmap(picture, folders.Base_R + name.left(name.size() - 3) + "png");
-    sb_Panel->setText(QStringLiteral("Obraz piktogramu został zapisany jako png"));
+    const QString png = name.left(name.size() - 3) + "png";
+    try {
+        SavePngBitmap(picture, folders.Base_R + png);
+    } catch (const std::exception &e) {
+        // Nothing was written whole: the old picture stays, and no success is claimed.
+        sb_Panel->setText(QString());
+        m_dialogs.Error(QString::fromUtf8(e.what()));
+        return;
+    }
+    // Named here whether or not a file browser can show the folder.
+    sb_Panel->setText(QStringLiteral("Obraz piktogramu został zapisany jako png „%1” w folderze %2")
+                          .arg(png, QDir::toNativeSeparators(QDir::cleanPath(folders.Base_R))));
     m_openFolder(folders.Base_R);
 }

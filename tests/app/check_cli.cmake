@@ -23,6 +23,24 @@ file(READ ${out}/s.bmp header LIMIT 26 HEX)
 if(NOT rc EQUAL 0 OR NOT header MATCHES "^424d.*4000000040000000$")
   message(FATAL_ERROR "export thumbnail: rc=${rc} header=${header}")
 endif()
+# A full disk (no file may grow past 4 KB): each picture fails with exit 1 and a Polish reason, and
+# the whole pictures of the runs above stay as they were.
+foreach(kind png thumbnail)
+  set(picture ${out}/s.png)
+  if(kind STREQUAL "thumbnail")
+    set(picture ${out}/s.bmp)
+  endif()
+  file(SHA256 ${picture} before)
+  execute_process(COMMAND bash -c "trap '' XFSZ; ulimit -f 4; exec \"$@\"" limited
+                          ${MERISKO} --export-${kind} ${picture} ${DATA}/snowman.vkz
+                  RESULT_VARIABLE rc ERROR_VARIABLE err)
+  file(SHA256 ${picture} after)
+  file(GLOB left ${out}/*~)
+  if(NOT rc EQUAL 1 OR NOT before STREQUAL after OR left OR NOT err MATCHES "Nie można stworzyć pliku"
+     OR NOT err MATCHES "wielkość" OR err MATCHES "Unknown|Nieznany")
+    message(FATAL_ERROR "export-${kind} on a full disk: rc=${rc} err=${err} left=${left}")
+  endif()
+endforeach()
 execute_process(COMMAND ${MERISKO} --export-png ${out}/bad.png ${DATA}/bad_field.vkz RESULT_VARIABLE rc
                 ERROR_VARIABLE err)
 if(NOT rc EQUAL 1 OR EXISTS ${out}/bad.png OR NOT err MATCHES "nie jest poprawn")

@@ -218,7 +218,8 @@ TEST_F(FilesTest, ExportWritesThePictureAndShowsTheFolder)
     auto form = startWithTwo();
     form->ButtonByTag(114)->click();
     EXPECT_EQ(QImage(folder("Result") + "001 A.png").size(), QSize(512, 512));
-    EXPECT_EQ(form->sb_Panel->text(), "Obraz piktogramu został zapisany jako png");
+    EXPECT_EQ(form->sb_Panel->text(), QStringLiteral("Obraz piktogramu został zapisany jako png „001 A.png” w folderze ")
+                                          + QDir::toNativeSeparators(QDir::cleanPath(folder("Result"))));
     EXPECT_EQ(openedFolders, QStringList({folder("Result")}));
     EXPECT_TRUE(dialogs.errors.empty());
 }
