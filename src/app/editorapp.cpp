@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <cstdio>
 #include <exception>
 
 MeriskoApplication::MeriskoApplication(int &argc, char **argv, UserDialogs &dialogs)
@@ -28,26 +29,66 @@ bool MeriskoApplication::notify(QObject *receiver, QEvent *e)
 }
 
 namespace {
-// Ends the program once the watched window has been painted.
+// Ends the program once the watched window has been painted and the main loop runs. A quit asked
+// for before the loop runs (while a box of the start had its own loop) would be lost, so the
+// loop's first turn arms it.
 class QuitAfterPaint : public QObject {
 public:
     bool eventFilter(QObject *watched, QEvent *e) override
     {
-        if (e->type() == QEvent::Paint && !m_done) {
-            m_done = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (e->type() == QEvent::Paint && !m_painted) {
+            m_painted = true;
+            quitWhenReady();
         }
         return QObject::eventFilter(watched, e);
     }
+    /// Called once the main loop runs.
+    void arm()
+    {
+        m_armed = true;
+        quitWhenReady();
+    }
 
 private:
-    bool m_done = false;
+    void quitWhenReady()
+    {
+        if (m_armed && m_painted)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+    bool m_painted = false;
+    bool m_armed = false;
+};
+
+// With --quit-after-start nobody is there to answer a box: each one is written to the error
+// output instead, and a question gets the answer that changes nothing (Anuluj, or Nie).
+class PrintedDialogs : public UserDialogs {
+public:
+    void Inform(const QString &text, const QString &caption) override { print(caption, text); }
+    void Error(const QString &text) override { print(QStringLiteral("Błąd"), text); }
+    Answer AskYesNoCancel(const QString &text, const QString &caption) override
+    {
+        print(caption, text);
+        return Cancel;
+    }
+    Answer AskYesNo(const QString &text, const QString &caption) override
+    {
+        print(caption, text);
+        return No;
+    }
+
+private:
+    static void print(const QString &caption, const QString &text)
+    {
+        std::fprintf(stderr, "%s: %s\n", caption.toUtf8().constData(), text.toUtf8().constData());
+    }
 };
 }
 
 int RunEditor(int argc, char **argv, bool quitAfterStart)
 {
-    QtUserDialogs dialogs;
+    QtUserDialogs shownDialogs;
+    PrintedDialogs printedDialogs;
+    UserDialogs &dialogs = quitAfterStart ? static_cast<UserDialogs &>(printedDialogs) : shownDialogs;
     MeriskoApplication app(argc, argv, dialogs);
     InstallMessageCatalogue(app);  // before any window: every built-in text in Polish
     QApplication::setApplicationName("Merisko");
@@ -60,8 +101,8 @@ int RunEditor(int argc, char **argv, bool quitAfterStart)
         facts.height = screen->geometry().height();
         facts.dpi = int(std::lround(screen->logicalDotsPerInch()));
     }
-    T_Form form({QCoreApplication::applicationDirPath(), facts, &dialogs, nullptr, {}});
     QuitAfterPaint quitter;
+    T_Form form({QCoreApplication::applicationDirPath(), facts, &dialogs, nullptr, {}});
     if (quitAfterStart)
         form.installEventFilter(&quitter);
     form.show();
@@ -76,7 +117,9 @@ int RunEditor(int argc, char **argv, bool quitAfterStart)
     T_SnowMen snowMen(QCoreApplication::applicationDirPath(), reportError);
     form.AttachWindows(&dict, &help, &snowMen);
     T_Ue splash;
-    if (!quitAfterStart) {
+    if (quitAfterStart) {
+        QTimer::singleShot(0, &app, [&quitter] { quitter.arm(); });
+    } else {
         splash.move(form.pos());
         splash.show();
     }

@@ -17,5 +17,7 @@ private:
 };
 
 /// Opens the editor and runs it until the main window closes. With quitAfterStart the program ends
-/// as soon as the main window has been painted (to time the start).
+/// as soon as the main window has been painted and the main loop runs (to time the start); its
+/// boxes are written to the error output instead of waiting for an answer. Returns 1 when the
+/// start was refused.
 int RunEditor(int argc, char **argv, bool quitAfterStart);
