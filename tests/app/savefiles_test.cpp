@@ -1,12 +1,14 @@
-// A thumbnail or PNG picture cut short by a full disk is a failure: an error box in Polish, no
-// success in the status bar, and the old file as it was.
+// The files a save and an export write: a picture cut short by a full disk is a failure (an error
+// box in Polish, no success in the status bar, the old file as it was), and files that are symbolic
+// links or have their own permissions stay so.
 #include "../document/filesizelimit.h"
 #include "appfixture.h"
 
+#include <QFileInfo>
 #include <QImage>
 
 namespace {
-class FullDiskTest : public ProgramFolderTest {
+class SaveFilesTest : public ProgramFolderTest {
 public:
     QByteArray fileBytes(const QString &name) const
     {
@@ -16,7 +18,7 @@ public:
 };
 }
 
-TEST_F(FullDiskTest, SaveAndExportSayWhatHappenedAndKeepTheOldPictures)
+TEST_F(SaveFilesTest, SaveAndExportSayWhatHappenedAndKeepTheOldPictures)
 {
     putDocument("001 A.vkz", snowmanLayers(8));
     auto form = start();
@@ -58,4 +60,43 @@ TEST_F(FullDiskTest, SaveAndExportSayWhatHappenedAndKeepTheOldPictures)
     EXPECT_EQ(form->sb_Panel->text(), QStringLiteral("Obraz piktogramu został zapisany jako png „001 A.png” w folderze ")
                                           + QDir::toNativeSeparators(QDir::cleanPath(folder("Result"))));
     EXPECT_EQ(openedFolders, QStringList({folder("Result")}));
+}
+
+TEST_F(SaveFilesTest, LinksStayLinksAndPermissionsStay)
+{
+    // The document, its thumbnail and its picture live in another folder, linked from Result/.
+    QDir(root.path()).mkpath("Klasa");
+    const QString elsewhere = root.path() + "/Klasa/";
+    {
+        QFile f(elsewhere + "a.vkz");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(snowmanLayers(3));
+    }
+    for (const char *ext : {"bmp", "png"}) {
+        QFile f(elsewhere + "a." + ext);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("stary");
+    }
+    const auto shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup;
+    for (const char *ext : {"vkz", "bmp", "png"}) {
+        QFile::setPermissions(elsewhere + "a." + ext, shared);
+        ASSERT_TRUE(QFile::link("../Klasa/a." + QString(ext), folder("Result") + "001 A." + ext));
+    }
+    auto form = start();
+    ASSERT_EQ(form->doc().Dimension, 3);
+    form->doc().TCurveStruct[1].Color = 0xFF123456;
+    form->session.StoreChange(StoreModify, 1);
+    ASSERT_TRUE(form->b_SavePictoClick(112));
+    form->b_ExportPngClick();
+    EXPECT_TRUE(dialogs.errors.empty());
+
+    for (const char *ext : {"vkz", "bmp", "png"}) {
+        const QString link = folder("Result") + "001 A." + ext, target = elsewhere + "a." + ext;
+        EXPECT_TRUE(QFileInfo(link).isSymLink()) << ext;
+        EXPECT_EQ(QFile::permissions(target) & QFileDevice::Permissions(0x7077), shared) << ext;
+    }
+    EXPECT_TRUE(fileBytes("001 A.vkz").contains(" $FF123456 "));
+    EXPECT_EQ(QImage(elsewhere + "a.bmp").size(), QSize(64, 64));
+    EXPECT_EQ(QImage(elsewhere + "a.png").size(), QSize(512, 512));
+    EXPECT_EQ(QDir(elsewhere).entryList(QDir::Files), QStringList({"a.bmp", "a.png", "a.vkz"}));
 }
