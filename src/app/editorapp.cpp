@@ -60,7 +60,7 @@ private:
 };
 
 // With --quit-after-start nobody is there to answer a box: each one is written to the error
-// output instead, and a question gets the answer that changes nothing (Anuluj, or Nie).
+// output instead, and a question is left unanswered, which changes nothing.
 class PrintedDialogs : public UserDialogs {
 public:
     void Inform(const QString &text, const QString &caption) override { print(caption, text); }
@@ -73,7 +73,7 @@ public:
     Answer AskYesNo(const QString &text, const QString &caption) override
     {
         print(caption, text);
-        return No;
+        return Cancel;  // unanswered: neither Tak's change nor what Nie would remove
     }
 
 private:

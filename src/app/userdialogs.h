@@ -17,7 +17,8 @@ public:
     virtual void Error(const QString &text) = 0;
     /// A confirmation with Tak, Nie and Anuluj.
     virtual Answer AskYesNoCancel(const QString &text, const QString &caption) = 0;
-    /// A question with Tak and Nie only; closing the box answers No.
+    /// A question with Tak and Nie only; closing the box answers No. Cancel means that nobody could
+    /// answer (no box was shown): the caller then changes nothing, not even what No would remove.
     virtual Answer AskYesNo(const QString &text, const QString &caption) = 0;
 };
 
