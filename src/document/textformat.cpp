@@ -379,7 +379,7 @@ std::vector<std::string> LoadPictoLines(const std::string &path)
     return SplitLines(text.str());
 }
 
-void SavePictoText(const std::string &path, const std::vector<std::string> &lines)
+void SavePictoText(const std::string &path, const std::vector<std::string> &lines, bool sync)
 {
     const std::string temp = path + ".zapis~";
     const auto fail = [&](int err) {
@@ -401,7 +401,7 @@ void SavePictoText(const std::string &path, const std::vector<std::string> &line
         ok = false;
         err = errno;
     }
-    if (ok && fsync(fileno(f)) != 0) {
+    if (ok && sync && fsync(fileno(f)) != 0) {
         ok = false;
         err = errno;
     }

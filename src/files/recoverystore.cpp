@@ -16,7 +16,10 @@ void RecoveryStore::Write(const QString &name, const std::vector<std::string> &l
 {
     if (!QFileInfo(m_folder).isDir())
         QDir().mkpath(m_folder);
-    SavePictoText(PathFor(name).toStdString(), lines);
+    // Not synced: waiting for the disk took up to several milliseconds per edit on a busy disk. A crash
+    // of the program still leaves the whole copy (the system holds it); after a power cut a copy cut
+    // short is found damaged when read back, and the document itself is never touched.
+    SavePictoText(PathFor(name).toStdString(), lines, false);
 }
 
 void RecoveryStore::Remove(const QString &name)

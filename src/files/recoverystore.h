@@ -19,7 +19,8 @@ public:
     /// The copy of the document whose file name (CFName) is name.
     QString PathFor(const QString &name) const;
     /// Writes the document's lines to its copy the way a document is saved (temporary file renamed
-    /// over the copy), so a copy is always either the old text or the new one. Throws FileError.
+    /// over the copy), so a copy is always either the old text or the new one, but without waiting
+    /// for the disk. Throws FileError.
     void Write(const QString &name, const std::vector<std::string> &lines);
     /// Removes the copy of name; nothing happens when there is none.
     void Remove(const QString &name);
