@@ -2,6 +2,8 @@
 // dropped with the changes, offered at the next start.
 #include "appfixture.h"
 
+#include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTest>
 
 namespace {
@@ -222,4 +224,20 @@ TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsReportedOnceAndTheEditStays)
     EXPECT_TRUE(dialogs.errors[0].startsWith("Nie można zapisać kopii niezapisanych zmian"));
     EXPECT_TRUE(form->doc().RModif);
     EXPECT_EQ(form->sb_Panel->text(), "Obraz piktogramu jest zmodyfikowany");
+}
+
+TEST_F(RecoveryTest, TypingOnTheDevelopersTextPageIsAnEditThatIsCopiedToo)
+{
+    putTwo();
+    QFile(folder("Work") + "A.txt").open(QIODevice::WriteOnly);
+    auto form = start();
+    form->show();
+    QTest::mouseClick(form->i_Projekt, Qt::LeftButton);
+    form->pc_Tabs->setCurrentIndex(1);
+    form->rve_ItemsView->moveCursor(QTextCursor::End);
+    QTest::keyClick(form->rve_ItemsView, Qt::Key_X);
+    settle();
+    ASSERT_TRUE(hasCopy("001 A.vkz"));
+    EXPECT_EQ(copyLines("001 A.vkz"), form->session.rve_Items.Lines());
+    EXPECT_EQ(copyLines("001 A.vkz").back(), "x");
 }
