@@ -89,7 +89,10 @@ void T_Form::FormCreate()
     session.doc.Ind_Curve = -1;
     session.doc.RModif = false;
     session.OnStatusNote = [this](const std::string &note) { sb_Panel->setText(QString::fromStdString(note)); };
+    m_recovery = std::make_unique<RecoveryStore>(folders.Base_W + "odzysk/");
+    session.OnChanged = [this] { scheduleRecovery(); };
     openFirstDocument();
+    offerRecovery();
     p_Picto_TaveloClick();
 }
 

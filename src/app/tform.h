@@ -8,6 +8,7 @@
 #include "edit/pictoeditor.h"
 #include "imagecontrol.h"
 #include "namedialogs.h"
+#include "recoverystore.h"
 #include "render/editview.h"
 #include "render/layercache.h"
 #include "render/layerrenderer.h"
@@ -202,4 +203,14 @@ private:
     std::unique_ptr<NameDialogs> m_ownNames;
     NameDialogs *m_names = nullptr;
     std::function<void(const QString &)> m_openFolder;
+
+    // Copies of the unsaved document in Work/odzysk/ (tform_recovery.cpp).
+    void offerRecovery();
+    void openRecovered(const RecoveryStore::Offer &offer);
+    void scheduleRecovery();
+    void flushRecovery();
+    void dropRecovery(const QString &name);
+    std::unique_ptr<RecoveryStore> m_recovery;
+    bool m_recoveryPosted = false;
+    bool m_recoveryFailed = false;
 };

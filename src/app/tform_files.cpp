@@ -21,6 +21,7 @@ bool T_Form::QuerySaveChanges()
         return b_SavePictoClick(112);
     case UserDialogs::No:
         session.doc.RModif = false;
+        dropRecovery(QString::fromStdString(session.doc.CFName));
         ShowInfo();
         return true;
     default:
@@ -66,6 +67,8 @@ bool T_Form::b_SavePictoClick(int tag)
         m_dialogs.Error(QString::fromUtf8(e.what()));
         return false;
     }
+    dropRecovery(QString::fromStdString(d.CFName));
+    dropRecovery(name);
     d.CFName = name.toStdString();
     lb_ListFile.Clear();
     ListFiles(lb_ListFile, folders.Base_R, "*.vkz");

@@ -52,7 +52,7 @@ bool writeAll(int fd, std::string_view bytes)
 
 } // namespace
 
-void WriteFileAtomically(const std::string &path, std::string_view bytes)
+void WriteFileAtomically(const std::string &path, std::string_view bytes, bool sync)
 {
     const std::string target = ResolveWriteTarget(path);
     const std::string temp = target + TemporarySuffix;
@@ -75,7 +75,7 @@ void WriteFileAtomically(const std::string &path, std::string_view bytes)
         err = EIO;  // the system took less than it said it did
     else if (replacing && ::fchmod(fd, old.st_mode & 07777) != 0)
         err = errno;
-    else if (::fsync(fd) != 0)
+    else if (sync && ::fsync(fd) != 0)
         err = errno;
     if (::close(fd) != 0 && err == 0)
         err = errno;

@@ -11,7 +11,9 @@ extern const char *const TemporarySuffix;
 /// Writes bytes to path whole or not at all; the old file stays as it was when anything fails.
 /// A symbolic link at path is followed and its target written (the link stays a link), and an
 /// existing file keeps its permissions. Throws FileError ("Nie można stworzyć pliku "path". reason").
-void WriteFileAtomically(const std::string &path, std::string_view bytes);
+/// sync false skips waiting for the disk: the file is whole after a crash of the program, but a power
+/// cut may leave it old or cut short (only for copies that are checked when read back).
+void WriteFileAtomically(const std::string &path, std::string_view bytes, bool sync = true);
 
 /// The file a write to path lands in: path itself, or the end of its chain of symbolic links.
 std::string ResolveWriteTarget(const std::string &path);

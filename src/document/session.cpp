@@ -2,6 +2,8 @@
 
 #include "document/textformat.h"
 
+#include <algorithm>
+
 const char *const ModifiedNote = "Obraz piktogramu jest zmodyfikowany";
 
 PictoSession::PictoSession()
@@ -14,6 +16,8 @@ void PictoSession::rve_ItemsChange()
     doc.RModif = rve_Items.UndoAction() != UndoLabel::None;
     if (OnStatusNote)
         OnStatusNote(doc.RModif ? ModifiedNote : "");
+    if (OnChanged)
+        OnChanged();
 }
 
 void PictoSession::LoadPicto(const std::string &path, const std::string &name)
@@ -99,4 +103,26 @@ void PictoSession::SaveTo(const std::string &path)
 {
     SavePictoText(path, rve_Items.Lines());
     doc.RModif = false;
+}
+
+void PictoSession::RestoreText(const std::vector<std::string> &lines)
+{
+    PictoDocument restored = ParseDocument(lines, doc.CFName);
+    rve_Items.BeginUndoGroup(UndoLabel::Modify);
+    rve_Items.SetUndoGroupMode(true);
+    const int had = rve_Items.LineCount(), now = static_cast<int>(lines.size());
+    // Equal lines record nothing, so the step holds only what differs.
+    for (int i = 0; i < std::min(had, now); ++i)
+        rve_Items.SetItemTextEd(i, lines[i]);
+    for (int i = had; i < now; ++i) {
+        // InsertText fills an empty last line; a placeholder makes sure a line of its own is added.
+        const int last = rve_Items.LineCount() - 1;
+        rve_Items.InsertText(last >= 0 && rve_Items.GetItemText(last).empty() ? "\r\n-" : "-");
+        rve_Items.SetItemTextEd(rve_Items.LineCount() - 1, lines[i]);
+    }
+    for (int i = had - 1; i >= now; --i)
+        rve_Items.DeleteLine(i);
+    rve_Items.SetUndoGroupMode(false);
+    restored.RModif = doc.RModif;
+    doc = std::move(restored);
 }

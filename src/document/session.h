@@ -30,6 +30,8 @@ public:
     TextBuffer rve_Items;
     /// Called with the status-bar note ("" or ModifiedNote) after every change notification.
     std::function<void(const std::string &)> OnStatusNote;
+    /// Called after every change notification, once RModif follows the undo state again.
+    std::function<void()> OnChanged;
 
     /// Reads a document file. On any error nothing changes (document, buffer and history stay) and
     /// FileError or DocumentError is thrown.
@@ -43,6 +45,9 @@ public:
     bool UndoStep(bool redo);
     /// Writes the buffer to path atomically and clears RModif; throws FileError and keeps RModif on failure.
     void SaveTo(const std::string &path);
+    /// Replaces the whole text by lines as one recorded edit (undo leads back to the text before),
+    /// then re-reads the document. Throws DocumentError, changing nothing, when lines do not read whole.
+    void RestoreText(const std::vector<std::string> &lines);
 
 private:
     void rve_ItemsChange();

@@ -378,7 +378,7 @@ std::vector<std::string> LoadPictoLines(const std::string &path)
     return SplitLines(text.str());
 }
 
-void SavePictoText(const std::string &path, const std::vector<std::string> &lines)
+void SavePictoText(const std::string &path, const std::vector<std::string> &lines, bool sync)
 {
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -386,7 +386,7 @@ void SavePictoText(const std::string &path, const std::vector<std::string> &line
         if (i + 1 < lines.size())
             text += "\r\n";
     }
-    WriteFileAtomically(path, text);
+    WriteFileAtomically(path, text, sync);
 }
 
 const std::vector<std::string> &EmptyDocumentTemplate()

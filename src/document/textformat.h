@@ -33,7 +33,9 @@ std::vector<std::string> SplitLines(const std::string &text);
 std::vector<std::string> LoadPictoLines(const std::string &path);
 /// Writes lines joined by CR LF through a temporary file renamed over the target, so the old file
 /// stays whole if anything fails. Throws FileError ("Nie można stworzyć pliku ...").
-void SavePictoText(const std::string &path, const std::vector<std::string> &lines);
+/// sync false skips waiting for the disk: the file is whole after a crash of the program, but a power
+/// cut may leave it old or cut short (only for copies that are checked when read back).
+void SavePictoText(const std::string &path, const std::vector<std::string> &lines, bool sync = true);
 
 /// The built-in documents the new-document command starts from (final empty line included).
 const std::vector<std::string> &EmptyDocumentTemplate();

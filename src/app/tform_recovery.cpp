@@ -1,0 +1,104 @@
+// Copies of the unsaved document in Work/odzysk/: written after its edits, dropped with its changes,
+// offered at the next start when the program did not end normally.
+#include "document/textformat.h"
+#include "messages/catalogue.h"
+#include "tform.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <exception>
+
+void T_Form::scheduleRecovery()
+{
+    // Once per turn of the event loop: one edit sends several notifications, its copy is written once.
+    if (m_recoveryPosted || !m_recovery)
+        return;
+    m_recoveryPosted = true;
+    QMetaObject::invokeMethod(this, [this] { flushRecovery(); }, Qt::QueuedConnection);
+}
+
+void T_Form::flushRecovery()
+{
+    m_recoveryPosted = false;
+    const QString name = QString::fromStdString(session.doc.CFName);
+    if (!m_recovery || name.isEmpty())
+        return;
+    // The copy follows RModif: undoing every step leaves nothing unsaved, so nothing to recover.
+    if (!session.doc.RModif) {
+        m_recovery->Remove(name);
+        return;
+    }
+    try {
+        m_recovery->Write(name, session.rve_Items.Lines());
+        m_recoveryFailed = false;
+    } catch (const std::exception &e) {
+        // Said once, not at every edit: the open document itself is untouched.
+        if (!m_recoveryFailed)
+            m_dialogs.Error(QStringLiteral("Nie można zapisać kopii niezapisanych zmian, która chroni je przed "
+                                           "awarią komputera.\n%1\nZapisz piktogram, aby ich nie stracić.")
+                                .arg(QString::fromUtf8(e.what())));
+        m_recoveryFailed = true;
+    }
+}
+
+void T_Form::dropRecovery(const QString &name)
+{
+    if (m_recovery)
+        m_recovery->Remove(name);
+}
+
+void T_Form::offerRecovery()
+{
+    const RecoveryStore::Found found = m_recovery->Scan(folders.Base_R);
+    for (const RecoveryStore::Damaged &bad : found.damaged)
+        m_dialogs.Error(QStringLiteral("Niezapisane zmiany piktogramu „%1” są uszkodzone i nie zostaną przywrócone. "
+                                       "Plik odłożono jako „%2” w folderze %3.\n%4")
+                            .arg(bad.name, bad.keptAs, QDir::toNativeSeparators(m_recovery->Folder()), bad.reason));
+    for (const RecoveryStore::Offer &offer : found.offers) {
+        const QString question = QStringLiteral("Znaleziono niezapisane zmiany piktogramu „%1” z %2. Przywrócić je?")
+                                     .arg(offer.name, RecoveryStore::FormatWhen(offer.written));
+        if (m_dialogs.AskYesNo(question, ConfirmCaption()) == UserDialogs::Yes) {
+            // One document is open at a time: the copies not yet offered wait for the next start.
+            Guarded([&] { openRecovered(offer); });
+            return;
+        }
+        m_recovery->Remove(offer.name);
+    }
+}
+
+void T_Form::openRecovered(const RecoveryStore::Offer &offer)
+{
+    const QString name = offer.name;
+    const QString path = folders.Base_R + name;
+    // The saved version first, so that undo leads back to it; a document never saved (or one that no
+    // longer reads) starts from the empty document.
+    bool saved = false;
+    if (QFileInfo::exists(path)) {
+        try {
+            session.LoadPicto(path.toStdString(), name.toStdString());
+            saved = true;
+        } catch (const std::exception &) {
+        }
+    }
+    if (!saved)
+        session.FillTemplate(EmptyDocumentTemplate(), name.toStdString());
+    // One recorded edit: RModif and the status bar say "modified", as after any edit.
+    session.RestoreText(offer.lines);
+    lb_ListFile.ItemIndex = lb_ListFile.IndexOf(name);
+    lv_ListFile->setCurrentRow(lb_ListFile.ItemIndex);
+    {
+        const QSignalBlocker quiet(lv_Layers);
+        lv_Layers->clear();
+    }
+    const PictoDocument &d = session.doc;
+    if (d.Ind_Curve >= 0 && d.Ind_Curve < d.Dimension && d.TCurveStruct[d.Ind_Curve].TypeC > 0)
+        b_ModeClick(136);
+    FillLayerList();
+    RedrawImage();
+    if (d.Dimension > 0) {
+        const QSignalBlocker quiet(lv_Layers);
+        lv_Layers->setCurrentRow(d.Dimension - 1 - d.Ind_Curve);
+    }
+    ShowInfo();
+}
