@@ -70,7 +70,7 @@ public:
         print(caption, text);
         return Cancel;
     }
-    Answer AskYesNo(const QString &text, const QString &caption) override
+    Answer AskYesNo(const QString &text, const QString &caption, Answer) override
     {
         print(caption, text);
         return Cancel;  // unanswered: neither Tak's change nor what Nie would remove

@@ -58,12 +58,15 @@ void T_Form::offerRecovery()
     for (const RecoveryStore::Offer &offer : found.offers) {
         const QString question = QStringLiteral("Znaleziono niezapisane zmiany piktogramu „%1” z %2. Przywrócić je?")
                                      .arg(offer.name, RecoveryStore::FormatWhen(offer.written));
-        if (m_dialogs.AskYesNo(question, ConfirmCaption()) == UserDialogs::Yes) {
+        // Enter restores: taking the changes back loses nothing, dropping them cannot be undone.
+        const UserDialogs::Answer answer = m_dialogs.AskYesNo(question, ConfirmCaption(), UserDialogs::Yes);
+        if (answer == UserDialogs::Yes) {
             // One document is open at a time: the copies not yet offered wait for the next start.
             Guarded([&] { openRecovered(offer); });
             return;
         }
-        m_recovery->Remove(offer.name);
+        if (answer == UserDialogs::No)
+            m_recovery->Remove(offer.name);
     }
 }
 

@@ -26,11 +26,11 @@ UserDialogs::Answer QtUserDialogs::AskYesNoCancel(const QString &text, const QSt
     }
 }
 
-UserDialogs::Answer QtUserDialogs::AskYesNo(const QString &text, const QString &caption)
+UserDialogs::Answer QtUserDialogs::AskYesNo(const QString &text, const QString &caption, Answer preferred)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No);
-    // Enter must never destroy anything by surprise: No is the default, and Escape answers No too.
-    box.setDefaultButton(QMessageBox::No);
+    // Enter gives the answer that destroys nothing (the caller knows which); Escape answers No.
+    box.setDefaultButton(preferred == Yes ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Yes : No;
 }

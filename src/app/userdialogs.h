@@ -17,9 +17,10 @@ public:
     virtual void Error(const QString &text) = 0;
     /// A confirmation with Tak, Nie and Anuluj.
     virtual Answer AskYesNoCancel(const QString &text, const QString &caption) = 0;
-    /// A question with Tak and Nie only; closing the box answers No. Cancel means that nobody could
-    /// answer (no box was shown): the caller then changes nothing, not even what No would remove.
-    virtual Answer AskYesNo(const QString &text, const QString &caption) = 0;
+    /// A question with Tak and Nie only; Enter answers preferred (Yes or No), closing the box No.
+    /// Cancel means that nobody could answer (no box was shown): the caller then changes nothing,
+    /// not even what No would remove.
+    virtual Answer AskYesNo(const QString &text, const QString &caption, Answer preferred) = 0;
 };
 
 /// The real message boxes.
@@ -28,5 +29,5 @@ public:
     void Inform(const QString &text, const QString &caption) override;
     void Error(const QString &text) override;
     Answer AskYesNoCancel(const QString &text, const QString &caption) override;
-    Answer AskYesNo(const QString &text, const QString &caption) override;
+    Answer AskYesNo(const QString &text, const QString &caption, Answer preferred) override;
 };

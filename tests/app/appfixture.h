@@ -39,7 +39,7 @@ public:
         ++questions;
         return answer;
     }
-    Answer AskYesNo(const QString &text, const QString &) override
+    Answer AskYesNo(const QString &text, const QString &, Answer) override
     {
         yesNoAsked.push_back(text);
         return yesNo;
