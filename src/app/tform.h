@@ -184,6 +184,9 @@ private:
     QToolButton *makeButton(QWidget *parent, const char *name, int tag, QRect geometry, bool checkable);
     void wireEditing();
     void showPointerShape();
+    /// After a press or release in the view: the pointer shape, and whether a drag is watched.
+    void afterPointer();
+    QObject *m_dragWatch = nullptr;  ///< watches for what cuts a drag in the view short
     std::unique_ptr<EditHost> m_editHost;
     std::unique_ptr<PictoEditor> m_editor;
 

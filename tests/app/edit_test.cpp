@@ -97,13 +97,18 @@ TEST_F(EditWindowTest, AStrokeOfSamplesIsResampledToTwelvePoints)
     EXPECT_EQ(form->edit.IMode, 0);
     EXPECT_TRUE(form->ButtonByTag(130)->isChecked());
     ASSERT_EQ(layer().Count, 12);
-    std::vector<QPoint> stroke;
+    move({100, 200});
+    QTest::mousePress(view(), Qt::LeftButton, {}, {100, 200});
     for (int i = 1; i <= 30; ++i)
-        stroke.push_back({100 + 10 * i, 200});
-    drag({100, 200}, stroke);
-    // 30 samples over 12 points: stride 2, point i at sample 2i.
+        move({100 + 10 * i, 200});
+    // While sketching the stroke is traced in the layer's colour (black), 3 pixels wide.
+    for (int y : {199, 200, 201})
+        EXPECT_EQ(form->i_Image->Picture.pixel(255, y), 0xFF000000u) << y;
+    QTest::mouseRelease(view(), Qt::LeftButton, {}, {400, 200});
+    // 30 samples over 12 points, from the first sample to the last at equal steps (29/11 samples).
     for (int i = 0; i < 12; ++i)
-        EXPECT_NEAR(layer().XYPoints[i].X, 110 + 20 * i, 0.01) << i;
+        EXPECT_NEAR(layer().XYPoints[i].X, 110 + 10 * ((i * 29 + 5) / 11), 0.01) << i;
+    EXPECT_NEAR(layer().XYPoints[11].X, 400, 0.01);
     EXPECT_EQ(form->edit.Shape, crHandPoint);
     EXPECT_EQ(form->i_Image->cursor().shape(), Qt::PointingHandCursor);
 }
