@@ -122,6 +122,8 @@ public:
     void i_ImageMouseDown(QMouseEvent *e);
     void i_ImageMouseMove(QMouseEvent *e);
     void i_ImageMouseUp(QMouseEvent *e);
+    /// Stores a drag in the view that will see no release (the window closed, hidden or left, a key).
+    void EndDrag();
     void tb_WRotateChange();
     void tb_WSizeChange();
     void tb_RotateMouseUp();

@@ -89,7 +89,7 @@ constexpr int PropertyTags[] = {510, 511, 512, 513, 514, 520, 521, 522, 523, 530
 /// may save or undo). The drag is then stored as one edit, before the event is handled.
 class DragWatch : public QObject {
 public:
-    DragWatch(T_Form &form, PictoEditor &editor) : QObject(&form), f(form), m_editor(editor) {}
+    explicit DragWatch(T_Form &form) : QObject(&form), f(form) {}
 
     /// Starts or stops watching, as a press is waiting for its release or not.
     void follow(bool pressed)
@@ -108,7 +108,7 @@ protected:
     {
         if (cutsShort(watched, e)) {
             follow(false);
-            f.Guarded([this] { m_editor.EndDrag(); });
+            f.EndDrag();
         }
         return false;
     }
@@ -132,7 +132,6 @@ private:
     }
 
     T_Form &f;
-    PictoEditor &m_editor;
     bool m_watching = false;
 };
 }
@@ -141,7 +140,7 @@ void T_Form::wireEditing()
 {
     m_editHost = std::make_unique<FormEditHost>(*this);
     m_editor = std::make_unique<PictoEditor>(session, edit, *m_editHost);
-    m_dragWatch = new DragWatch(*this, *m_editor);
+    m_dragWatch = new DragWatch(*this);
     layerDialog = new T_Layer(this);
 
     i_Image->setMouseTracking(true);
@@ -235,6 +234,12 @@ void T_Form::i_ImageMouseUp(QMouseEvent *e)
 {
     const QPoint p = pixelOf(e);
     Guarded([&] { m_editor->i_ImageMouseUp(p.x(), p.y()); });
+    afterPointer();
+}
+
+void T_Form::EndDrag()
+{
+    Guarded([this] { m_editor->EndDrag(); });
     afterPointer();
 }
 

@@ -361,8 +361,10 @@ TEST_F(EditWindowTest, ADragCutShortIsStoredAsOneEditOrTakenBackWhole)
          false},
         {"focus lost to another window",
          [](EditWindowTest &t) {
-             QEvent deactivate(QEvent::WindowDeactivate);
-             QApplication::sendEvent(t.form.get(), &deactivate);
+             QWidget other;
+             other.show();
+             other.activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
          },
          false},
         {"the window hidden", [](EditWindowTest &t) { t.form->hide(); }, false},
@@ -379,6 +381,8 @@ TEST_F(EditWindowTest, ADragCutShortIsStoredAsOneEditOrTakenBackWhole)
     for (const Cut &c : cuts) {
         SCOPED_TRACE(c.how);
         open(documentText({layerOf(KindSolid, three())}));
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         const std::vector<std::string> before = form->session.rve_Items.Lines();
         button(134);
         hover({200, 100});
@@ -390,6 +394,8 @@ TEST_F(EditWindowTest, ADragCutShortIsStoredAsOneEditOrTakenBackWhole)
             form->show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         }
+        form->activateWindow();  // for the shortcuts below
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         EXPECT_FALSE(form->edit.Pressed);
         expectStoredAsShown(*form);
         if (c.takenBack) {
