@@ -540,3 +540,29 @@ TEST_F(EditWindowTest, ActionsThatCannotActSayWhy)
     button(123);
     EXPECT_EQ(form->sb_Panel->text(), QString::fromUtf8("Najpierw utwórz piktogram"));
 }
+
+TEST_F(EditWindowTest, SaveByItsShortcutInTheMiddleOfADragWritesWhatTheViewShows)
+{
+    open(documentText({layerOf(KindSolid, three())}));
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const std::vector<TGPPointF> start = layer().XYPoints;
+    button(136);
+    QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(10, 10));
+    move({40, 50});
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(doc().RModif);
+    QFile saved(folder("Result") + "001 Test.vkz");
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const std::vector<std::string> written = SplitLines(saved.readAll().toStdString());
+    PictoDocument shown = doc();
+    XYToPolar(shown);
+    ASSERT_EQ(written.size(), 3u);
+    EXPECT_EQ(written[1], FormatCurveLine(shown, 0));
+    EXPECT_EQ(layer().XYPoints[0].X, start[0].X + 30);
+    // The rest of the drag moves nothing.
+    move({100, 100});
+    QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_FALSE(doc().RModif);
+    EXPECT_EQ(layer().XYPoints[0].X, start[0].X + 30);
+}
