@@ -35,7 +35,8 @@ public:
     LayerStackCache previewKeep;
 
     uint32_t ViewPixel(int x, int y) const override { return view.valid(x, y) ? view.pixel(x, y) : 0u; }
-    void SetViewPixel(int x, int y, uint32_t argb) override { view.setPixel(x, y, argb); }
+    void DrawSketchLine(TGPPointF, TGPPointF, uint32_t, int) override {}
+    void SetStatusText(const QString &) override {}
     void RedrawImage() override { painter.RedrawImage(view, session.doc, true, true); }
     void UpdateLayerThumb() override
     {
@@ -102,6 +103,7 @@ static void BM_DragPointRelease(benchmark::State &state)
     int step = 0;
     for (auto _ : state) {
         step = (step + 1) % 40;  // a new place each time: every release writes a changed line
+        h.state.Pressed = true;  // the point stays grabbed: each release ends a drag
         h.editor.i_ImageMouseUp(h.grabbed.x() + step, h.grabbed.y());
         benchmark::DoNotOptimize(h.thumb.constBits());
     }

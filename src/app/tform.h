@@ -123,6 +123,8 @@ public:
     void i_ImageMouseDown(QMouseEvent *e);
     void i_ImageMouseMove(QMouseEvent *e);
     void i_ImageMouseUp(QMouseEvent *e);
+    /// Stores a drag in the view that will see no release (the window closed, hidden or left, a key).
+    void EndDrag();
     void tb_WRotateChange();
     void tb_WSizeChange();
     void tb_RotateMouseUp();
@@ -185,6 +187,9 @@ private:
     QToolButton *makeButton(QWidget *parent, const char *name, int tag, QRect geometry, bool checkable);
     void wireEditing();
     void showPointerShape();
+    /// After a press or release in the view: the pointer shape, and whether a drag is watched.
+    void afterPointer();
+    QObject *m_dragWatch = nullptr;  ///< watches for what cuts a drag in the view short
     std::unique_ptr<EditHost> m_editHost;
     std::unique_ptr<PictoEditor> m_editor;
 

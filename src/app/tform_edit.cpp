@@ -3,6 +3,8 @@
 #include "tform.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QShortcut>
 
 #include <cmath>
@@ -17,13 +19,18 @@ public:
         const QImage &view = f.i_Image->Picture;
         return view.valid(x, y) ? view.pixel(x, y) : 0u;
     }
-    void SetViewPixel(int x, int y, uint32_t argb) override
+    void DrawSketchLine(TGPPointF from, TGPPointF to, uint32_t argb, int width) override
     {
-        if (!f.i_Image->Picture.valid(x, y))
-            return;
-        f.i_Image->Picture.setPixel(x, y, argb);
-        f.i_Image->update(x, y, 1, 1);
+        {
+            QPainter g(&f.i_Image->Picture);
+            g.setRenderHint(QPainter::Antialiasing);
+            g.setPen(QPen(QColor::fromRgba(argb), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            g.drawLine(QPointF(from.X, from.Y), QPointF(to.X, to.Y));
+        }
+        const QRectF piece = QRectF(QPointF(from.X, from.Y), QPointF(to.X, to.Y)).normalized();
+        f.i_Image->update(piece.toAlignedRect().adjusted(-width, -width, width, width));
     }
+    void SetStatusText(const QString &text) override { f.sb_Panel->setText(text); }
     void RedrawImage() override { f.RedrawImage(); }
     void UpdateLayerThumb() override { f.UpdateLayerThumb(); }
     void FillLayerList() override { f.FillLayerList(); }
@@ -76,12 +83,64 @@ QPoint pixelOf(const QMouseEvent *e)
 }
 
 constexpr int PropertyTags[] = {510, 511, 512, 513, 514, 520, 521, 522, 523, 530, 531, 540};
+
+/// While a press in the view awaits its release, watches the whole application for what cuts the
+/// drag short: the main window closed, hidden or left for another window, or a key (a shortcut
+/// may save or undo). The drag is then stored as one edit, before the event is handled.
+class DragWatch : public QObject {
+public:
+    explicit DragWatch(T_Form &form) : QObject(&form), f(form) {}
+
+    /// Starts or stops watching, as a press is waiting for its release or not.
+    void follow(bool pressed)
+    {
+        if (pressed == m_watching)
+            return;
+        m_watching = pressed;
+        if (pressed)
+            qApp->installEventFilter(this);
+        else
+            qApp->removeEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (cutsShort(watched, e)) {
+            follow(false);
+            f.EndDrag();
+        }
+        return false;
+    }
+
+private:
+    bool cutsShort(QObject *watched, QEvent *e) const
+    {
+        switch (e->type()) {
+        case QEvent::Close:
+        case QEvent::Hide:
+        case QEvent::WindowDeactivate:
+            return watched == &f;
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent *>(e)->key();
+            return key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta;
+        }
+        default:
+            return false;
+        }
+    }
+
+    T_Form &f;
+    bool m_watching = false;
+};
 }
 
 void T_Form::wireEditing()
 {
     m_editHost = std::make_unique<FormEditHost>(*this);
     m_editor = std::make_unique<PictoEditor>(session, edit, *m_editHost);
+    m_dragWatch = new DragWatch(*this);
     layerDialog = new T_Layer(this);
 
     i_Image->setMouseTracking(true);
@@ -93,6 +152,11 @@ void T_Form::wireEditing()
     connect(modeGroup, &QButtonGroup::idClicked, this, [this](int tag) { Guarded([&] { b_ModeClick(tag); }); });
     for (int tag = 120; tag <= 124; ++tag)
         connect(ButtonByTag(tag), &QAbstractButton::clicked, this, [this, tag] { Guarded([&] { b_LayerClick(tag); }); });
+    // The buttons of the tool panels take no keyboard focus: a Space or Enter meant for nothing
+    // in particular must not add a layer or switch a mode.
+    for (int tag : {120, 121, 122, 123, 124, 130, 131, 132, 133, 134, 135, 136, 137, 140, 141, 500, 501})
+        if (QAbstractButton *b = ButtonByTag(tag))
+            b->setFocusPolicy(Qt::NoFocus);
     connect(lv_Layers, &QListWidget::itemSelectionChanged, this, [this] { Guarded([this] { lv_LayersChange(); }); });
 
     // A slider's change writes its label; a release of any button on it applies the value.
@@ -156,7 +220,7 @@ void T_Form::i_ImageMouseDown(QMouseEvent *e)
 {
     const QPoint p = pixelOf(e);
     Guarded([&] { m_editor->i_ImageMouseDown(p.x(), p.y()); });
-    showPointerShape();
+    afterPointer();
 }
 
 void T_Form::i_ImageMouseMove(QMouseEvent *e)
@@ -170,6 +234,18 @@ void T_Form::i_ImageMouseUp(QMouseEvent *e)
 {
     const QPoint p = pixelOf(e);
     Guarded([&] { m_editor->i_ImageMouseUp(p.x(), p.y()); });
+    afterPointer();
+}
+
+void T_Form::EndDrag()
+{
+    Guarded([this] { m_editor->EndDrag(); });
+    afterPointer();
+}
+
+void T_Form::afterPointer()
+{
+    static_cast<DragWatch *>(m_dragWatch)->follow(edit.Pressed);
     showPointerShape();
 }
 
@@ -186,6 +262,14 @@ void T_Form::b_LayerClick(int tag)
 
 void T_Form::lv_LayersChange()
 {
+    // A click on the list's empty part must not leave the document without a selected layer:
+    // the current layer is shown selected again.
+    const PictoDocument &d = session.doc;
+    if (m_editHost->LayerRow() < 0 && d.Dimension > 0 && d.Ind_Curve >= 0 && d.Ind_Curve < d.Dimension) {
+        const QSignalBlocker quiet(lv_Layers);
+        lv_Layers->setCurrentRow(d.Dimension - 1 - d.Ind_Curve);
+        return;
+    }
     m_editor->lv_LayersChange(m_editHost->LayerRow());
 }
 

@@ -39,12 +39,20 @@ void T_Form::FillLayerList()
 {
     const QSignalBlocker quiet(lv_Layers);
     lv_Layers->clear();
+    // Each caption stands under its thumbnail, in one column: beside it, a caption of two or
+    // more digits would not fit the narrow list once its scroll bar shows.
+    lv_Layers->setViewMode(QListView::IconMode);
+    lv_Layers->setFlow(QListView::TopToBottom);
+    lv_Layers->setWrapping(false);
+    lv_Layers->setMovement(QListView::Static);
+    lv_Layers->setResizeMode(QListView::Adjust);
     const PictoDocument &d = session.doc;
     // Position p shows layer Dimension - 1 - p, captioned with its index: the top layer first.
     for (int p = 0; p < d.Dimension; ++p) {
         const int k = d.Dimension - 1 - p;
         auto *item = new QListWidgetItem(QString::number(k), lv_Layers);
         item->setIcon(QIcon(QPixmap::fromImage(RenderLayerThumb(renderer, Br_txt, d.TCurveStruct[k]))));
+        item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
 }
 

@@ -74,7 +74,12 @@ void PictoSession::StoreChange(int kind, int index)
         break;
     case StoreAdd:
     case StoreDuplicate:
-        rve_Items.InsertText(FormatCurveLine(doc, index) + "\r\n");
+        // The new top layer's line goes right after the last layer line, so that blank or surplus
+        // lines after the layers (which are never read) stay behind it.
+        if (index + 1 < rve_Items.LineCount())
+            rve_Items.InsertLine(index + 1, FormatCurveLine(doc, index));
+        else  // a text without its final line break: the layer line and the break are appended
+            rve_Items.InsertText(FormatCurveLine(doc, index) + "\r\n");
         break;
     case StoreMoveUp:
         rve_Items.SetItemTextEd(index, FormatCurveLine(doc, index - 1));

@@ -122,6 +122,15 @@ void TextBuffer::InsertText(const std::string &text)
     endWrite();
 }
 
+void TextBuffer::InsertLine(int i, const std::string &text)
+{
+    if (i != LineCount())
+        checkIndex(i);
+    beginWrite();
+    record({ChangeKind::Insert, i, std::string(), text});
+    endWrite();
+}
+
 void TextBuffer::DeleteLine(int i)
 {
     checkIndex(i);

@@ -32,6 +32,8 @@ public:
     /// Recorded insertion at the end of the last line; each CR LF starts a new line.
     /// When the last line is not empty, the text begins a line of its own after it.
     void InsertText(const std::string &text);
+    /// Recorded insertion of a line of its own before line i (i = LineCount appends it).
+    void InsertLine(int i, const std::string &text);
     /// Recorded removal of line i together with its line break.
     void DeleteLine(int i);
 

@@ -24,8 +24,11 @@ public:
     /// Pixel (x, y) of the view's picture as last painted, ARGB; outside the picture any
     /// colour that is not a marker.
     virtual uint32_t ViewPixel(int x, int y) const = 0;
-    /// Sets one pixel of the view's picture and shows it without repainting the view.
-    virtual void SetViewPixel(int x, int y, uint32_t argb) = 0;
+    /// Draws one piece of a free-hand stroke from `from` to `to` (view pixels) straight into the
+    /// view's picture, `width` pixels wide with round ends, and shows it without repainting the view.
+    virtual void DrawSketchLine(TGPPointF from, TGPPointF to, uint32_t argb, int width) = 0;
+    /// Says in the status bar why an action could not act.
+    virtual void SetStatusText(const QString &text) = 0;
 
     virtual void RedrawImage() = 0;
     virtual void UpdateLayerThumb() = 0;

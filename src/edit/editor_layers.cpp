@@ -2,8 +2,11 @@
 // undo step, rebuilds the list and selects the layer the user will go on with.
 #include "edit/pictoeditor.h"
 
+#include <algorithm>
+
 void PictoEditor::lv_LayersChange(int row)
 {
+    EndDrag();
     if (doc().Dimension == 0 || row < 0 || row >= doc().Dimension)
         return;
     doc().Ind_Curve = doc().Dimension - 1 - row;
@@ -42,15 +45,19 @@ void PictoEditor::addLayer()
 
 void PictoEditor::b_LayerClick(int tag)
 {
+    EndDrag();
     // Without an open document (an empty documents folder) there is no text to store a layer in.
-    if (m_session.rve_Items.LineCount() == 0)
+    if (m_session.rve_Items.LineCount() == 0) {
+        m_host.SetStatusText(QStringLiteral("Najpierw utwórz piktogram"));
         return;
+    }
     PictoDocument &d = doc();
     int p = 0, L = 0;
     if (d.Dimension > 0) {
+        // The buttons act on the current layer, which the list shows selected.
         p = m_host.LayerRow();
         if (p < 0 || p >= d.Dimension)
-            return;
+            p = d.Dimension - 1 - std::clamp<int>(d.Ind_Curve, 0, d.Dimension - 1);
         L = d.Dimension - 1 - p;
     } else if (tag != StoreAdd) {
         return;

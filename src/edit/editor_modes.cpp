@@ -22,6 +22,7 @@ void PictoEditor::takeBaseCopy()
 
 void PictoEditor::b_ModeClick(int tag)
 {
+    EndDrag();
     // A mode needs a layer to work on: an empty document asks for one first, and a Cancel there
     // leaves the mode as it was.
     if (doc().Dimension == 0) {

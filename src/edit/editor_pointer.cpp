@@ -4,8 +4,10 @@
 #include "edit/pictoeditor.h"
 #include "render/editview.h"
 
+#include <algorithm>
+
 namespace {
-constexpr uint32_t SketchColor = 0xFFFF0000u;  ///< the trace of a free-hand stroke, pure red
+constexpr int SketchMinWidth = 3;  ///< the trace of a free-hand stroke is never thinner, in pixels
 }
 
 bool PictoEditor::pointerActs()
@@ -30,8 +32,18 @@ void PictoEditor::shapeByHitTest(int x, int y)
 
 void PictoEditor::i_ImageMouseDown(int x, int y)
 {
-    if (!pointerActs())
+    // A second button while one is held ends the drag there; it starts nothing of its own.
+    if (m_state.Pressed) {
+        EndDrag();
         return;
+    }
+    if (!pointerActs()) {
+        m_host.SetStatusText(m_session.rve_Items.LineCount() == 0
+                                 ? QStringLiteral("Najpierw utwórz piktogram")
+                                 : QStringLiteral("Tła nie można rysować — dodaj warstwę"));
+        return;
+    }
+    m_state.Pressed = true;
     const TGPPointF p{float(x), float(y)};
     R_Curve &layer = current();
     switch (m_state.IMode) {
@@ -91,16 +103,20 @@ void PictoEditor::i_ImageMouseMove(bool leftHeld, int x, int y)
 {
     if (!pointerActs())
         return;
+    // A button held since a drag was cut short drags nothing: only a press in the view starts one.
+    leftHeld = leftHeld && m_state.Pressed;
     const TGPPointF p{float(x), float(y)};
     R_Curve &layer = current();
     switch (m_state.IMode) {
     case 0:
         if (leftHeld && m_state.B_Draft) {
-            // One sample per move event and one red pixel as its only trace.
+            // One sample per move event; the trace joins it to the one before, in the layer's
+            // colour, so the pupil sees the line being drawn.
             m_state.Shape = crCross;
+            const TGPPointF from = m_state.T_Draft.empty() ? p : m_state.T_Draft.back();
             m_state.T_Draft.push_back(p);
             ++m_state.I_Draft;
-            m_host.SetViewPixel(x, y, SketchColor);
+            m_host.DrawSketchLine(from, p, layer.Color | 0xFF000000u, std::max<int>(SketchMinWidth, layer.Width));
             m_host.ShowInfo();
             return;
         }
@@ -143,17 +159,39 @@ void PictoEditor::i_ImageMouseMove(bool leftHeld, int x, int y)
 
 void PictoEditor::i_ImageMouseUp(int x, int y)
 {
+    // Only the release of a press made in the view stores: not one after a drag was ended early.
+    if (!m_state.Pressed)
+        return;
+    const TGPPointF at{float(x), float(y)};
+    finishPress(&at);
+}
+
+void PictoEditor::EndDrag()
+{
+    if (m_state.Pressed)
+        finishPress(nullptr);
+}
+
+void PictoEditor::finishPress(const TGPPointF *at)
+{
+    m_state.Pressed = false;
     if (!pointerActs())
         return;
     R_Curve &layer = current();
     if (m_state.IMode == 0) {
         m_state.B_Draft = false;
+        // The release point ends the stroke when it lies beyond the last sample.
+        if (at != nullptr && !m_state.T_Draft.empty()
+            && (m_state.T_Draft.back().X != at->X || m_state.T_Draft.back().Y != at->Y)) {
+            m_state.T_Draft.push_back(*at);
+            ++m_state.I_Draft;
+        }
         GiveSketchPoints(layer);
         ResampleStroke(layer, m_state.T_Draft);
         m_host.RedrawImage();
         m_state.Shape = crHandPoint;
-    } else if (m_state.IMode == 4 && m_state.Nr_XY != -1 && m_state.Nr_XY < layer.Count) {
-        layer.XYPoints[m_state.Nr_XY] = {float(x), float(y)};
+    } else if (m_state.IMode == 4 && at != nullptr && m_state.Nr_XY != -1 && m_state.Nr_XY < layer.Count) {
+        layer.XYPoints[m_state.Nr_XY] = *at;
     }
     // Every release stores, also one that changed nothing (the text stays the same then).
     store();

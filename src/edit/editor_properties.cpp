@@ -3,6 +3,7 @@
 
 void PictoEditor::Property_Change(int tag)
 {
+    EndDrag();
     if (doc().Dimension == 0)
         return;
     R_Curve &layer = current();
@@ -41,6 +42,7 @@ void PictoEditor::b_Draw()
 
 void PictoEditor::i_ColorsMouseDown(const QImage &palette, int x, int y)
 {
+    EndDrag();
     if (doc().Dimension == 0 || y > 600)
         return;
     // Beside the 21 × 600 picture (its last column, row 600) the read gives all bits set: white.
@@ -53,6 +55,8 @@ void PictoEditor::i_ColorsMouseDown(const QImage &palette, int x, int y)
 
 void PictoEditor::b_UndoClick(int tag)
 {
+    // A drag in progress is stored first, so that undo takes it back whole.
+    EndDrag();
     if (m_session.rve_Items.LineCount() == 0) {  // no document open: nothing to undo
         m_host.Beep();
         return;

@@ -25,6 +25,7 @@ void PictoEditor::tb_WSizeChange(int percent)
 
 void PictoEditor::tb_RotateMouseUp(int degrees)
 {
+    EndDrag();
     if (!sliderActs(7))
         return;
     // The base copy belongs to the layer it was taken from, with its number of points: another
@@ -40,6 +41,7 @@ void PictoEditor::tb_RotateMouseUp(int degrees)
 
 void PictoEditor::tb_SizeMouseUp(int percent)
 {
+    EndDrag();
     if (!sliderActs(5))
         return;
     if (m_state.TRALayer != doc().Ind_Curve || static_cast<int>(m_state.TRACurve.size()) != current().Count)

@@ -70,8 +70,14 @@ void ResampleStroke(R_Curve &layer, const std::vector<TGPPointF> &samples)
     const int n = layer.Count;
     if (s < 1 || n < 1)
         return;
-    const int stride = s / n;
     layer.XYPoints.resize(n);
-    for (int i = 0; i < n; ++i)
-        layer.XYPoints[i] = samples[static_cast<size_t>(i) * stride];
+    if (n == 1) {
+        layer.XYPoints[0] = samples.front();
+        return;
+    }
+    // Equal steps in sample count from the first sample to the last, to the nearest sample.
+    for (int i = 0; i < n; ++i) {
+        const long long k = (static_cast<long long>(i) * (s - 1) + (n - 1) / 2) / (n - 1);
+        layer.XYPoints[i] = samples[static_cast<size_t>(k)];
+    }
 }

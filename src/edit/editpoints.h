@@ -20,6 +20,6 @@ void DeletePoint(PictoDocument &doc, int k);
 
 /// Gives a layer without points the 12 points at (0, 0) a sketch starts from.
 void GiveSketchPoints(R_Curve &layer);
-/// Places the layer's Count points on the stroke: point i takes sample i × (S div Count).
-/// With fewer samples than points every point lands on the first sample; no samples, no change.
+/// Places the layer's Count points on the stroke at equal steps in sample count: the first point
+/// on the first sample, the last on the last (a single point on the first); no samples, no change.
 void ResampleStroke(R_Curve &layer, const std::vector<TGPPointF> &samples);

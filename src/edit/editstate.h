@@ -16,6 +16,7 @@ enum PointerShape {
 struct EditState {
     int IMode = -1;                     ///< mode button tag − 130; 11 = second step of inserting; −1 none
     PointerShape Shape = crHandPoint;   ///< the view's pointer shape
+    bool Pressed = false;               ///< a press in the view whose release is still awaited
     bool B_Draft = false;               ///< a free-hand stroke is awaited or in progress
     int I_Draft = 0;                    ///< samples of the stroke so far
     std::vector<TGPPointF> T_Draft;     ///< the stroke's samples

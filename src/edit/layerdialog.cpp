@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,6 +50,11 @@ T_Layer::T_Layer(QWidget *parent) : QDialog(parent)
     e_Pkt = new QLineEdit(QStringLiteral("12"), this);
     e_Pkt->setObjectName("e_Pkt");
     e_Pkt->setGeometry(140, 115, 24, 22);
+    // The allowed counts stand right above the field, in the free column beside "Kropki".
+    l_PktRange = new QLabel(QStringLiteral("(3–40)"), this);
+    l_PktRange->setObjectName("l_PktRange");
+    l_PktRange->setGeometry(140, 97, 55, 18);
+    connect(e_Pkt, &QLineEdit::textEdited, this, [this] { l_PktRange->setStyleSheet(QString()); });
     ud_Pkt = new QWidget(this);
     ud_Pkt->setObjectName("ud_Pkt");
     ud_Pkt->setGeometry(164, 115, 15, 22);
@@ -101,6 +107,7 @@ void T_Layer::b_OKClick()
         const std::optional<int> n = ParsePointCount(e_Pkt->text());
         if (!n) {
             QApplication::beep();
+            l_PktRange->setStyleSheet(QStringLiteral("QLabel { color: #C00000; font-weight: bold; }"));
             e_Pkt->setFocus();
             e_Pkt->selectAll();
             return;
@@ -120,6 +127,7 @@ std::optional<LayerChoice> T_Layer::Ask(bool hasBackground)
 {
     FormActivate(hasBackground);
     N_Point = -1;
+    l_PktRange->setStyleSheet(QString());
     if (exec() != QDialog::Accepted)
         return std::nullopt;
     return LayerChoice{rg_Type, N_Point};

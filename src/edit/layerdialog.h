@@ -9,6 +9,7 @@
 #include <optional>
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -38,6 +39,7 @@ public:
     QGroupBox *gb_Typ = nullptr;
     QRadioButton *rb[6] = {};  ///< rb_0 … rb_5
     QLineEdit *e_Pkt = nullptr;
+    QLabel *l_PktRange = nullptr;  ///< the allowed point counts, shown beside e_Pkt; red after a refusal
     QWidget *ud_Pkt = nullptr;
     QToolButton *ud_Up = nullptr, *ud_Down = nullptr;
     QPushButton *b_OK = nullptr, *b_Cancel = nullptr;

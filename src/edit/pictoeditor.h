@@ -22,6 +22,10 @@ public:
     /// leftHeld: the left mouse button is down during the move.
     void i_ImageMouseMove(bool leftHeld, int x, int y);
     void i_ImageMouseUp(int x, int y);
+    /// Ends a drag cut short (focus lost, the window closed or hidden, a key, a second button)
+    /// the way its release would, where the pointer last was: the drag becomes one stored edit.
+    /// Nothing happens when no press is waiting for its release.
+    void EndDrag();
 
     // Sliders: rotation in degrees 0 … 359, size in percent 20 … 200.
     void tb_WRotateChange(int degrees);
@@ -44,6 +48,7 @@ private:
     PictoDocument &doc() { return m_session.doc; }
     R_Curve &current() { return m_session.doc.TCurveStruct[m_session.doc.Ind_Curve]; }
     bool pointerActs();
+    void finishPress(const TGPPointF *at);
     bool onMarker(int x, int y) const;
     void shapeByHitTest(int x, int y);
     void store();

@@ -6,6 +6,7 @@
 #include "../edit/layerof.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -97,13 +98,18 @@ TEST_F(EditWindowTest, AStrokeOfSamplesIsResampledToTwelvePoints)
     EXPECT_EQ(form->edit.IMode, 0);
     EXPECT_TRUE(form->ButtonByTag(130)->isChecked());
     ASSERT_EQ(layer().Count, 12);
-    std::vector<QPoint> stroke;
+    move({100, 200});
+    QTest::mousePress(view(), Qt::LeftButton, {}, {100, 200});
     for (int i = 1; i <= 30; ++i)
-        stroke.push_back({100 + 10 * i, 200});
-    drag({100, 200}, stroke);
-    // 30 samples over 12 points: stride 2, point i at sample 2i.
+        move({100 + 10 * i, 200});
+    // While sketching the stroke is traced in the layer's colour (black), 3 pixels wide.
+    for (int y : {199, 200, 201})
+        EXPECT_EQ(form->i_Image->Picture.pixel(255, y), 0xFF000000u) << y;
+    QTest::mouseRelease(view(), Qt::LeftButton, {}, {400, 200});
+    // 30 samples over 12 points, from the first sample to the last at equal steps (29/11 samples).
     for (int i = 0; i < 12; ++i)
-        EXPECT_NEAR(layer().XYPoints[i].X, 110 + 20 * i, 0.01) << i;
+        EXPECT_NEAR(layer().XYPoints[i].X, 110 + 10 * ((i * 29 + 5) / 11), 0.01) << i;
+    EXPECT_NEAR(layer().XYPoints[11].X, 400, 0.01);
     EXPECT_EQ(form->edit.Shape, crHandPoint);
     EXPECT_EQ(form->i_Image->cursor().shape(), Qt::PointingHandCursor);
 }
@@ -327,4 +333,236 @@ TEST_F(EditWindowTest, ClosureTogglesAndThePaletteGivesWhiteOutsideItsPicture)
     layer().Color = 0xFF123456u;
     QTest::mouseClick(form->i_Colors, Qt::LeftButton, {}, QPoint(5, 601));
     EXPECT_EQ(layer().Color, 0xFF123456u);
+}
+
+namespace {
+/// The text the window holds equals the layers as its view shows them.
+void expectStoredAsShown(T_Form &form)
+{
+    PictoDocument shown = form.doc();
+    XYToPolar(shown);
+    for (int k = 0; k < shown.Dimension; ++k)
+        EXPECT_EQ(form.session.rve_Items.GetItemText(k + 1), FormatCurveLine(shown, k)) << "layer " << k;
+}
+}
+
+TEST_F(EditWindowTest, ADragCutShortIsStoredAsOneEditOrTakenBackWhole)
+{
+    const struct Cut {
+        const char *how;
+        std::function<void(EditWindowTest &)> cut;
+        bool takenBack;              ///< the cut itself undoes the drag (a shortcut)
+        QPoint where = {250, 180};   ///< where the dragged point is left
+    } cuts[] = {
+        {"released outside the view",
+         [](EditWindowTest &t) { QTest::mouseRelease(t.view(), Qt::LeftButton, {}, QPoint(-60, 900)); }, false,
+         {-60, 900}},
+        {"a second button", [](EditWindowTest &t) { QTest::mousePress(t.view(), Qt::RightButton, {}, QPoint(250, 180)); },
+         false},
+        {"focus lost to another window",
+         [](EditWindowTest &t) {
+             QWidget other;
+             other.show();
+             other.activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+         },
+         false},
+        {"the window hidden", [](EditWindowTest &t) { t.form->hide(); }, false},
+        {"the window closed, the save question cancelled",
+         [](EditWindowTest &t) {
+             t.dialogs.answer = UserDialogs::Cancel;
+             EXPECT_FALSE(t.form->close());
+             EXPECT_EQ(t.dialogs.questions, 1) << "the save question covers the drag";
+         },
+         false},
+        {"undo by its shortcut", [](EditWindowTest &t) { QTest::keyClick(t.form.get(), Qt::Key_Z, Qt::ControlModifier); },
+         true},
+    };
+    for (const Cut &c : cuts) {
+        SCOPED_TRACE(c.how);
+        open(documentText({layerOf(KindSolid, three())}));
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        const std::vector<std::string> before = form->session.rve_Items.Lines();
+        button(134);
+        hover({200, 100});
+        QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(200, 100));
+        move({220, 140});
+        move({250, 180});
+        c.cut(*this);
+        if (!form->isVisible()) {
+            form->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        }
+        form->activateWindow();  // for the shortcuts below
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        EXPECT_FALSE(form->edit.Pressed);
+        expectStoredAsShown(*form);
+        if (c.takenBack) {
+            EXPECT_EQ(form->session.rve_Items.Lines(), before);
+            EXPECT_NEAR(layer().XYPoints[1].X, 200, 0.5);
+        } else {
+            EXPECT_EQ(layer().XYPoints[1].X, c.where.x());
+            EXPECT_EQ(layer().XYPoints[1].Y, c.where.y());
+            EXPECT_TRUE(doc().RModif);
+        }
+        // The button still held drags nothing more, and its release stores nothing more.
+        const std::vector<std::string> stored = form->session.rve_Items.Lines();
+        move({300, 300});
+        QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(300, 300));
+        QTest::mouseRelease(view(), Qt::RightButton, {}, QPoint(300, 300));
+        EXPECT_EQ(form->session.rve_Items.Lines(), stored);
+        expectStoredAsShown(*form);
+        if (!c.takenBack) {  // one undo takes the whole drag back
+            QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+            EXPECT_EQ(form->session.rve_Items.Lines(), before);
+        }
+        dialogs.answer = UserDialogs::No;
+        form.reset();
+        dialogs.questions = 0;
+    }
+}
+
+TEST_F(EditWindowTest, SpaceAndEnterInTheMainWindowOpenNothing)
+{
+    open(documentText({layerOf(KindSolid, three())}));
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    for (int tag : {120, 121, 122, 123, 124, 130, 131, 132, 133, 134, 135, 136, 137, 140, 141, 500, 501, 510, 540})
+        EXPECT_EQ(form->ButtonByTag(tag)->focusPolicy(), Qt::NoFocus) << tag;
+
+    int opened = 0;
+    QTimer closer;
+    closer.setInterval(5);
+    QObject::connect(&closer, &QTimer::timeout, form.get(), [&] {
+        if (form->layerDialog->isVisible()) {
+            ++opened;
+            form->layerDialog->b_Cancel->click();
+        }
+    });
+    closer.start();
+    // The add button clicked with the mouse and cancelled, then a mode button: neither keeps the
+    // keyboard, so the keys that follow reach no button.
+    button(120);
+    ASSERT_EQ(opened, 1);
+    button(131);
+    const std::vector<std::string> lines = form->session.rve_Items.Lines();
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+        QTest::keyClick(target, key);
+        QTest::qWait(20);
+        EXPECT_EQ(opened, 1) << key;
+    }
+    EXPECT_EQ(form->session.rve_Items.Lines(), lines);
+    EXPECT_EQ(form->edit.IMode, 1);
+}
+
+TEST_F(EditWindowTest, AClickOnTheEmptyPartOfTheLayerListKeepsTheCurrentLayer)
+{
+    open(documentText({layerOf(KindBlob, {{1, 1}}), layerOf(KindSolid, {{2, 2}}), layerOf(KindDots, {{3, 3}})}));
+    QListWidget *list = form->lv_Layers;
+    list->setCurrentRow(1);
+    ASSERT_EQ(doc().Ind_Curve, 1);
+    const QRect last = list->visualItemRect(list->item(2));
+    const QPoint empty(20, last.bottom() + 40);
+    ASSERT_LT(empty.y(), list->viewport()->height());
+    for (Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, empty);
+        EXPECT_EQ(list->selectedItems().size(), 1);
+        EXPECT_EQ(list->currentRow(), 1);
+        EXPECT_EQ(doc().Ind_Curve, 1);
+    }
+    // Ctrl and a click on the selected layer itself does not clear it either.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualItemRect(list->item(1)).center());
+    EXPECT_EQ(list->selectedItems().size(), 1);
+    // The buttons and the palette go on working on the layer shown selected.
+    button(122);
+    EXPECT_EQ(doc().Dimension, 4);
+    EXPECT_EQ(doc().TCurveStruct[3].TypeC, KindSolid);
+    EXPECT_EQ(list->currentRow(), 0);
+    QTest::mouseClick(form->i_Colors, Qt::LeftButton, {}, QPoint(5, 300));
+    EXPECT_EQ(doc().Ind_Curve, 3);
+    EXPECT_NE(doc().TCurveStruct[3].Color, doc().TCurveStruct[1].Color);
+}
+
+TEST_F(EditWindowTest, EveryLayerCaptionIsWhollyVisible)
+{
+    PictoDocument snowman = ParseDocument(ExampleDocumentTemplate());
+    std::vector<R_Curve> layers;
+    for (int i = 0; i < 20; ++i)
+        layers.push_back(snowman.TCurveStruct[i % 8]);
+    open(documentText(layers));
+    QListWidget *list = form->lv_Layers;
+    ASSERT_EQ(list->count(), 20);
+    const QFontMetrics metrics = list->fontMetrics();
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem *item = list->item(row);
+        EXPECT_EQ(item->text(), QString::number(19 - row));
+        const QRect r = list->visualItemRect(item);
+        // The item lies inside the visible width, with room for the thumbnail and, under it, the
+        // caption's whole text.
+        EXPECT_GE(r.left(), 0) << row;
+        EXPECT_LE(r.right(), list->viewport()->width() - 1) << row;
+        EXPECT_GE(r.width(), std::max(64, metrics.horizontalAdvance(item->text()))) << row;
+        EXPECT_GE(r.height(), 64 + metrics.height()) << row;
+    }
+}
+
+TEST_F(EditWindowTest, ActionsThatCannotActSayWhy)
+{
+    open(documentText({layerOf(KindSolid, three()), layerOf(KindBackground, {})}));
+    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_EQ(form->sb_Panel->text(), QString::fromUtf8("Tła nie można rysować — dodaj warstwę"));
+
+    // The point count's range stands beside its field; a refused count shows it in red.
+    bool refused = false;
+    whenDialogOpens([&](T_Layer &d) {
+        EXPECT_TRUE(d.l_PktRange->isVisible());
+        EXPECT_EQ(d.l_PktRange->text(), QString::fromUtf8("(3–40)"));
+        EXPECT_GE(d.l_PktRange->width(), d.l_PktRange->fontMetrics().horizontalAdvance(d.l_PktRange->text()));
+        EXPECT_LE(d.l_PktRange->geometry().right(), d.width());
+        d.rb[5]->setChecked(true);
+        d.e_Pkt->setText("50");
+        d.b_OK->click();
+        refused = d.isVisible() && d.l_PktRange->styleSheet().contains("color");
+    });
+    button(120);
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(doc().Dimension, 2);
+    whenDialogOpens([&](T_Layer &d) { EXPECT_TRUE(d.l_PktRange->styleSheet().isEmpty()) << "a new opening starts plain"; });
+    button(120);
+
+    form.reset();
+    QFile::remove(folder("Result") + "001 Test.vkz");
+    form = start();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    button(123);
+    EXPECT_EQ(form->sb_Panel->text(), QString::fromUtf8("Najpierw utwórz piktogram"));
+}
+
+TEST_F(EditWindowTest, SaveByItsShortcutInTheMiddleOfADragWritesWhatTheViewShows)
+{
+    open(documentText({layerOf(KindSolid, three())}));
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const std::vector<TGPPointF> start = layer().XYPoints;
+    button(136);
+    QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(10, 10));
+    move({40, 50});
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(doc().RModif);
+    QFile saved(folder("Result") + "001 Test.vkz");
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const std::vector<std::string> written = SplitLines(saved.readAll().toStdString());
+    PictoDocument shown = doc();
+    XYToPolar(shown);
+    ASSERT_EQ(written.size(), 3u);
+    EXPECT_EQ(written[1], FormatCurveLine(shown, 0));
+    EXPECT_EQ(layer().XYPoints[0].X, start[0].X + 30);
+    // The rest of the drag moves nothing.
+    move({100, 100});
+    QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_FALSE(doc().RModif);
+    EXPECT_EQ(layer().XYPoints[0].X, start[0].X + 30);
 }

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -137,4 +139,56 @@ TEST_F(SessionTest, AFailedLoadLeavesTheOpenDocument)
     EXPECT_EQ(s.doc.CFName, "a.vkz");
     EXPECT_TRUE(s.UndoStep(false)) << "the history survives a failed load";
     fs::remove(bad);
+}
+
+// Documents whose text goes on after the layer lines, or stops short of the final line break: a
+// new or duplicated top layer still lands right after the last layer line, and the rest stays.
+TEST(SessionLayerLine, AddAndDuplicateGoRightAfterTheLastLayerLine)
+{
+    const std::string blob = "         1        16 $FF000000         0      0,50         0";
+    const std::string dots = "         4         8 $FF000000         0      0,50         1     10,00      1,00";
+    const struct Case {
+        const char *what;
+        std::string file;   // the document file as it lies on disk
+        std::string after;  // what follows the layer lines in the saved file, once a layer is added
+    } cases[] = {
+        {"ordinary", FormatHeaderLine(1, 0) + "\r\n" + blob + "\r\n", "\r\n"},
+        {"a trailing blank line", FormatHeaderLine(1, 0) + "\r\n" + blob + "\r\n\r\n", "\r\n\r\n"},
+        {"a surplus layer line", FormatHeaderLine(1, 0) + "\r\n" + blob + "\r\n" + dots + "\r\n",
+         "\r\n" + dots + "\r\n"},
+        {"no final line break", FormatHeaderLine(1, 0) + "\r\n" + blob, "\r\n"},
+    };
+    const fs::path path = fs::temp_directory_path() / ("merisko-tail-" + std::to_string(::getpid()) + ".vkz");
+    auto readFile = [&] {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    for (const Case &c : cases) {
+        for (int kind : {StoreAdd, StoreDuplicate}) {
+            SCOPED_TRACE(std::string(c.what) + (kind == StoreAdd ? ", add" : ", duplicate"));
+            std::ofstream(path, std::ios::binary) << c.file;
+            PictoSession s;
+            s.LoadPicto(path.string(), "t.vkz");
+            const std::vector<std::string> before = s.rve_Items.Lines();
+            if (kind == StoreAdd)
+                NewCurve(s.doc, KindSolid, 0);
+            else
+                DuplicateCurve(s.doc, 0);
+            XYToPolar(s.doc);
+            s.StoreChange(kind, s.doc.Dimension - 1);
+            const std::string top = FormatCurveLine(s.doc, 1);
+
+            s.SaveTo(path.string());
+            EXPECT_EQ(readFile(), FormatHeaderLine(2, 1) + "\r\n" + blob + "\r\n" + top + c.after);
+            PictoSession reopened;
+            reopened.LoadPicto(path.string(), "t.vkz");
+            ASSERT_EQ(reopened.doc.Dimension, 2);
+            EXPECT_EQ(FormatCurveLine(reopened.doc, 1), top);
+
+            ASSERT_TRUE(s.UndoStep(false));
+            EXPECT_EQ(s.rve_Items.Lines(), before);
+            EXPECT_EQ(s.doc.Dimension, 1);
+        }
+    }
+    fs::remove(path);
 }

@@ -8,6 +8,8 @@
 #include "layerof.h"
 #include "render/editview.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -47,6 +49,9 @@ public:
     int rotate = 0, size = 100, pressed = -1;
     bool rotateShown = true, sizeShown = true;
     QString label = "?";
+    QString status;                                   ///< the status bar's text
+    struct Piece { TGPPointF from, to; uint32_t argb; int width; };
+    std::vector<Piece> sketched;                      ///< the pieces of the stroke's trace, in turn
 
     /// Opens a document of the given lines with the layer list showing it.
     void open(const std::vector<std::string> &lines)
@@ -79,11 +84,14 @@ public:
     }
 
     uint32_t ViewPixel(int x, int y) const override { return view.valid(x, y) ? view.pixel(x, y) : 0u; }
-    void SetViewPixel(int x, int y, uint32_t argb) override
+    void DrawSketchLine(TGPPointF from, TGPPointF to, uint32_t argb, int width) override
     {
-        if (view.valid(x, y))
-            view.setPixel(x, y, argb);
+        QPainter g(&view);
+        g.setPen(QPen(QColor::fromRgba(argb), width, Qt::SolidLine, Qt::RoundCap));
+        g.drawLine(QPointF(from.X, from.Y), QPointF(to.X, to.Y));
+        sketched.push_back({from, to, argb, width});
     }
+    void SetStatusText(const QString &text) override { status = text; }
     void RedrawImage() override
     {
         painter.RedrawImage(view, doc, true, pointsShown);

@@ -109,10 +109,26 @@ TEST_F(LayerOpsTest, AddAsksWithTheBackgroundKnownAndACancelChangesNothing)
     EXPECT_EQ(h.layer().Count, 0);
     EXPECT_EQ(h.state.IMode, 1);
     EXPECT_EQ(h.pressed, 131);
-    h.row = -1;  // no selection: the click does nothing
-    h.calls.clear();
-    h.editor.b_LayerClick(120);
-    EXPECT_TRUE(h.calls.empty());
+    // With no list selection the buttons act on the current layer all the same.
+    h.row = -1;
+    h.editor.b_LayerClick(122);
+    EXPECT_EQ(h.doc.Dimension, 5);
+    EXPECT_EQ(h.layer().TypeC, KindDotted);
+    EXPECT_EQ(h.row, 0);
+}
+
+TEST(LayerButtons, WithNoDocumentOpenTheStatusBarSaysWhy)
+{
+    FakeHost none;
+    for (int tag : {120, 121, 122, 123, 124}) {
+        none.status.clear();
+        none.editor.b_LayerClick(tag);
+        EXPECT_EQ(none.status, QString::fromUtf8("Najpierw utwórz piktogram")) << tag;
+    }
+    none.editor.b_ModeClick(131);  // a mode asks for a layer first, and so for a document
+    EXPECT_EQ(none.status, QString::fromUtf8("Najpierw utwórz piktogram"));
+    EXPECT_TRUE(none.askedWithBackground.empty());
+    EXPECT_TRUE(none.calls.empty());
 }
 
 TEST_F(LayerOpsTest, PropertiesClosureAndPalette)

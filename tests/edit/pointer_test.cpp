@@ -50,6 +50,7 @@ TEST_F(PointerTest, InsertChoosesOnAMarkerThenPlaces)
     h.RedrawImage();
     h.editor.i_ImageMouseDown(100, 100);
     EXPECT_EQ(h.state.IPoint, -1);
+    h.editor.i_ImageMouseUp(100, 100);
     h.click(20, 20);
     EXPECT_EQ(x(0), 20);
     EXPECT_EQ(h.layer().Count, 5);
@@ -88,6 +89,7 @@ TEST_F(PointerTest, DeleteAndMoveNeedAMarkerUnderThePointer)
     h.move(150, 100);
     h.editor.i_ImageMouseDown(150, 100);
     EXPECT_EQ(h.count("redraw"), 1);  // only the move's; the press did nothing at all
+    h.editor.i_ImageMouseUp(150, 100);
     h.move(200, 102);
     h.click(200, 102);
     ASSERT_EQ(h.layer().Count, 2);
@@ -133,27 +135,42 @@ TEST_F(PointerTest, HiddenPointsFindNothingAndAGreenLayerCountsAsAHit)
     EXPECT_EQ(g.layer().XYPoints[0].X, 100);
 }
 
-TEST_F(PointerTest, SketchSamplesEveryMoveAndResamplesAtTheRelease)
+TEST_F(PointerTest, SketchDrawsInTheLayersColourAndKeepsTheStrokesEnd)
 {
+    h.layer().Color = 0xFF2050A0u;
+    h.layer().Width = 0;
     mode(130);
     h.editor.i_ImageMouseDown(0, 0);
     EXPECT_EQ(h.state.Shape, crCross);
     for (int i = 0; i < 10; ++i)
         h.move(10 + i, 50, true);
     EXPECT_EQ(h.count("redraw"), 0);
-    EXPECT_EQ(h.view.pixel(15, 50), 0xFFFF0000u);  // the red trace
+    // The trace joins each sample to the one before, at least 3 pixels wide, in the layer's colour.
+    ASSERT_EQ(h.sketched.size(), 10u);
+    EXPECT_EQ(h.sketched[3].from.X, 12);
+    EXPECT_EQ(h.sketched[3].to.X, 13);
+    EXPECT_EQ(h.sketched[3].argb, 0xFF2050A0u);
+    EXPECT_EQ(h.sketched[3].width, 3);
+    EXPECT_EQ(h.view.pixel(15, 51), 0xFF2050A0u);
     h.editor.i_ImageMouseUp(20, 50);
-    // 10 samples over 3 points: stride 3.
+    // 10 samples and the release point over 3 points: the first, the middle and the last.
     EXPECT_EQ(x(0), 10);
-    EXPECT_EQ(x(1), 13);
-    EXPECT_EQ(x(2), 16);
+    EXPECT_EQ(x(1), 15);
+    EXPECT_EQ(x(2), 20);
     EXPECT_EQ(h.state.Shape, crHandPoint);
     EXPECT_FALSE(h.state.B_Draft);
 
     // Press and release without moving: the points stay, the release stores all the same.
     h.editor.i_ImageMouseDown(400, 400);
     h.editor.i_ImageMouseUp(400, 400);
-    EXPECT_EQ(x(2), 16);
+    EXPECT_EQ(x(2), 20);
+
+    // A wide layer is traced as wide as it is drawn.
+    h.layer().Width = 16;
+    h.editor.i_ImageMouseDown(0, 0);
+    h.move(30, 30, true);
+    EXPECT_EQ(h.sketched.back().width, 16);
+    h.editor.i_ImageMouseUp(30, 30);
 }
 
 TEST_F(PointerTest, MoveLayerShiftsEveryPointByThePointersTravel)
@@ -178,4 +195,10 @@ TEST_F(PointerTest, ABackgroundLayerTakesNoPointerWork)
     EXPECT_TRUE(b.calls.empty());
     EXPECT_EQ(b.layer().Count, 0);
     EXPECT_FALSE(b.session.rve_Items.CanUndo());
+    // The status bar says why nothing happened.
+    EXPECT_EQ(b.status, QString::fromUtf8("Tła nie można rysować — dodaj warstwę"));
+
+    FakeHost none;  // no document open at all
+    none.editor.i_ImageMouseDown(5, 5);
+    EXPECT_EQ(none.status, QString::fromUtf8("Najpierw utwórz piktogram"));
 }

@@ -59,7 +59,7 @@ TEST(PointOperations, InsertAtFrontAndEndAppendAndDelete)
     EXPECT_EQ(empty.Dimension, 0);
 }
 
-TEST(ResampleStroke, PointIEqualsSampleITimesStride)
+TEST(ResampleStroke, SpreadsThePointsFromTheFirstSampleToTheLast)
 {
     auto stroke = [](int n) {
         std::vector<TGPPointF> s;
@@ -68,10 +68,11 @@ TEST(ResampleStroke, PointIEqualsSampleITimesStride)
         return s;
     };
     struct Case { int points, samples; std::vector<float> x; } cases[] = {
-        {4, 8, {0, 2, 4, 6}},
-        {4, 11, {0, 2, 4, 6}},  // samples after (N − 1) × s are not used
-        {4, 3, {0, 0, 0, 0}},   // fewer samples than points: all on the first
+        {4, 10, {0, 3, 6, 9}},   // the first and the last sample are both kept
+        {4, 8, {0, 2, 5, 7}},    // steps of 7/3 samples, to the nearest
+        {4, 3, {0, 1, 1, 2}},    // fewer samples than points: spread from the first to the last
         {3, 1, {0, 0, 0}},
+        {1, 5, {0}},
     };
     for (const Case &c : cases) {
         R_Curve layer;
