@@ -152,11 +152,6 @@ void T_Form::wireEditing()
     connect(modeGroup, &QButtonGroup::idClicked, this, [this](int tag) { Guarded([&] { b_ModeClick(tag); }); });
     for (int tag = 120; tag <= 124; ++tag)
         connect(ButtonByTag(tag), &QAbstractButton::clicked, this, [this, tag] { Guarded([&] { b_LayerClick(tag); }); });
-    // The buttons of the tool panels take no keyboard focus: a Space or Enter meant for nothing
-    // in particular must not add a layer or switch a mode.
-    for (int tag : {120, 121, 122, 123, 124, 130, 131, 132, 133, 134, 135, 136, 137, 140, 141, 500, 501})
-        if (QAbstractButton *b = ButtonByTag(tag))
-            b->setFocusPolicy(Qt::NoFocus);
     connect(lv_Layers, &QListWidget::itemSelectionChanged, this, [this] { Guarded([this] { lv_LayersChange(); }); });
 
     // A slider's change writes its label; a release of any button on it applies the value.
@@ -166,10 +161,9 @@ void T_Form::wireEditing()
     tb_Size->installEventFilter(this);
 
     // A property button sets its field when a mouse button is released on it, wherever the
-    // pointer then is, and repaints when that release completes a click. It takes no keyboard
-    // focus: a key press would click it without the release that sets the field.
+    // pointer then is, and repaints when that release completes a click (like every button of the
+    // panels it takes no keyboard focus, so no key press clicks it without that release).
     for (int tag : PropertyTags) {
-        ButtonByTag(tag)->setFocusPolicy(Qt::NoFocus);
         ButtonByTag(tag)->installEventFilter(this);
         connect(ButtonByTag(tag), &QAbstractButton::clicked, this, [this] { Guarded([this] { b_Draw(); }); });
     }

@@ -58,6 +58,9 @@ QToolButton *T_Form::makeButton(QWidget *parent, const char *name, int tag, QRec
     b->setGeometry(geometry);
     b->setAutoRaise(true);
     b->setCheckable(checkable);
+    // No button of the panels takes keyboard focus: a Space or Enter meant for nothing in particular
+    // must not add a layer, start a document or open a window.
+    b->setFocusPolicy(Qt::NoFocus);
     const int side = std::min(geometry.width(), geometry.height());
     b->setIconSize(QSize(side - 8, side - 8));
     b->setIcon(QIcon(QPixmap::fromImage(ButtonGlyph(tag, QSize(side - 8, side - 8)))));

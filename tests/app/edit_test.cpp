@@ -428,7 +428,8 @@ TEST_F(EditWindowTest, SpaceAndEnterInTheMainWindowOpenNothing)
     open(documentText({layerOf(KindSolid, three())}));
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    for (int tag : {120, 121, 122, 123, 124, 130, 131, 132, 133, 134, 135, 136, 137, 140, 141, 500, 501, 510, 540})
+    for (int tag : {110, 112, 113, 114, 120, 121, 122, 123, 124, 130, 131, 132, 133, 134, 135, 136, 137, 140, 141, 500, 501,
+                    510, 540, 700, 800, 900})
         EXPECT_EQ(form->ButtonByTag(tag)->focusPolicy(), Qt::NoFocus) << tag;
 
     int opened = 0;
