@@ -45,13 +45,17 @@ private:
 };
 }
 
+void NameApplication()
+{
+    QApplication::setApplicationName("Merisko");
+}
+
 int RunEditor(int argc, char **argv, bool quitAfterStart)
 {
     QtUserDialogs dialogs;
     MeriskoApplication app(argc, argv, dialogs);
     InstallMessageCatalogue(app);  // before any window: every built-in text in Polish
-    QApplication::setApplicationName("Merisko");
-    QApplication::setApplicationDisplayName("Merisko");
+    NameApplication();
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     ScreenFacts facts;
