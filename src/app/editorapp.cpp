@@ -65,6 +65,8 @@ int RunEditor(int argc, char **argv, bool quitAfterStart)
         facts.dpi = int(std::lround(screen->logicalDotsPerInch()));
     }
     T_Form form({QCoreApplication::applicationDirPath(), facts, &dialogs, nullptr, {}});
+    if (screen != nullptr)
+        form.ScreenArea = screen->availableGeometry();  // without the desktop's panels
     QuitAfterPaint quitter;
     if (quitAfterStart)
         form.installEventFilter(&quitter);
