@@ -22,9 +22,14 @@ QRect PlaceBesideMain(const QRect &screen, const QRect &mainWindow, const QRect 
         return {QPoint(mainWindow.right() + 1, besideTop), window};
     if (mainWindow.left() - screen.left() >= w)
         return {QPoint(mainWindow.left() - w, besideTop), window};
-    // The layer list and the panels right of it matter least while reading.
-    const int top = keepWithin(over.top(), window.height(), screen.top(), screen.bottom());
-    return {QPoint(keepWithin(screen.right() + 1 - w, w, screen.left(), screen.right()), top), window};
+    // The layer list and the panels right of it matter least while reading. A window too tall
+    // for the room below the file buttons is made shorter, if that leaves it half its height.
+    int height = window.height();
+    const int room = screen.bottom() + 1 - over.top();
+    if (height > room && room >= height / 2)
+        height = room;
+    const int top = keepWithin(over.top(), height, screen.top(), screen.bottom());
+    return {keepWithin(screen.right() + 1 - w, w, screen.left(), screen.right()), top, w, height};
 }
 
 QRect PlaceAboveTile(const QRect &screen, const QRect &strip, const QRect &tile, const QSize &popup)

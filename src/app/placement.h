@@ -8,7 +8,8 @@
 /// A book or the information window of the given outer size: beside the main window when the
 /// screen has room on its right (else on its left), level with its top; otherwise against the
 /// screen's right edge, from the top of `over` (the layer list below the row of file buttons, so
-/// the buttons that open and close these windows stay free). Always on screen as far as it fits.
+/// the buttons that open and close these windows stay free), made shorter when it is too tall for
+/// that room. Always on screen as far as it fits.
 QRect PlaceBesideMain(const QRect &screen, const QRect &mainWindow, const QRect &over, const QSize &window);
 
 /// The meaning popup of the given outer size: just above the reference strip, centred on the

@@ -130,8 +130,11 @@ void T_Form::ShowBeside(QWidget *window)
         const QWidget *fileRow = ButtonByTag(800)->parentWidget();
         QRect over = screenRect(lv_Layers);
         over.setTop(fileRow->mapToGlobal(QPoint(0, fileRow->height())).y());
-        p.at = PlaceBesideMain(ScreenArea, frameGeometry(), over, outerSize(window)).topLeft();
+        const QSize outer = outerSize(window);
+        const QRect place = PlaceBesideMain(ScreenArea, frameGeometry(), over, outer);
+        p.at = place.topLeft();
         window->move(p.at);
+        window->resize(window->size() + place.size() - outer);
     }
     window->show();
 }

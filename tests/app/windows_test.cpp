@@ -20,36 +20,36 @@ QSize framed(int width, int height) { return {width + 2, height + 27}; }
 TEST(PlaceBesideMain, BesideWhenTheScreenHasRoomElseOverTheLayerList)
 {
     // The main window's outer rectangle is 1230 × 765; `over` is its layer list below the file row.
+    const QSize info = framed(632, 328), help = framed(592, 568), tutorial = framed(592, 909);
     struct Case {
         const char *what;
         QRect screen, main, over;
         QSize window;
-        QPoint expected;
+        QRect expected;
     } cases[] = {
         {"1280 × 1024, centred: no room beside", {0, 0, 1280, 1024}, {25, 129, 1230, 765}, {986, 227, 96, 663},
-         framed(632, 328), {1280 - 634, 227}},
-        {"1280 × 1024, the tall tutorial is kept on screen", {0, 0, 1280, 1024}, {25, 129, 1230, 765},
-         {986, 227, 96, 663}, framed(592, 909), {1280 - 594, 1024 - 936}},
+         info, {1280 - 634, 227, 634, 355}},
+        {"1280 × 1024, the tall tutorial is made shorter", {0, 0, 1280, 1024}, {25, 129, 1230, 765},
+         {986, 227, 96, 663}, tutorial, {1280 - 594, 227, 594, 1024 - 227}},
+        {"main window low: shorter would be less than half, so it is moved up", {0, 0, 1280, 1024},
+         {25, 250, 1230, 765}, {986, 700, 96, 300}, tutorial, {1280 - 594, 1024 - 936, 594, 936}},
         {"1920 × 1080, centred: 345 px each side is too narrow", {0, 0, 1920, 1080}, {345, 157, 1230, 765},
-         {1306, 255, 96, 663}, framed(592, 568), {1920 - 594, 255}},
+         {1306, 255, 96, 663}, help, {1920 - 594, 255, 594, 595}},
         {"1920 × 1080, window at the left edge: on its right", {0, 0, 1920, 1080}, {0, 157, 1230, 765},
-         {961, 255, 96, 663}, framed(632, 328), {1230, 157}},
+         {961, 255, 96, 663}, info, {1230, 157, 634, 355}},
         {"1920 × 1080, window at the right edge: on its left", {0, 0, 1920, 1080}, {690, 157, 1230, 765},
-         {1651, 255, 96, 663}, framed(592, 568), {690 - 594, 157}},
-        {"beside, but the tutorial would leave the bottom", {0, 0, 1920, 1080}, {0, 157, 1230, 765},
-         {961, 255, 96, 663}, framed(592, 909), {1230, 1080 - 936}},
-        {"a panel above the usable area", {0, 30, 1280, 994}, {25, 10, 1230, 765}, {986, 20, 96, 663},
-         framed(592, 568), {1280 - 594, 30}},
-        {"taller than the screen: its title bar stays on screen", {0, 0, 1280, 800}, {25, 17, 1230, 765},
-         {986, 115, 96, 663}, framed(592, 909), {1280 - 594, 0}},
+         {1651, 255, 96, 663}, help, {690 - 594, 157, 594, 595}},
+        {"beside, but the tutorial would leave the bottom: moved up", {0, 0, 1920, 1080}, {0, 157, 1230, 765},
+         {961, 255, 96, 663}, tutorial, {1230, 1080 - 936, 594, 936}},
+        {"a panel above the usable area", {0, 30, 1280, 994}, {25, 10, 1230, 765}, {986, 20, 96, 663}, help,
+         {1280 - 594, 30, 594, 595}},
         {"a second screen right of the first", {1280, 0, 1920, 1080}, {1280, 157, 1230, 765},
-         {2241, 255, 96, 663}, framed(632, 328), {2510, 157}},
+         {2241, 255, 96, 663}, info, {2510, 157, 634, 355}},
     };
     for (const Case &c : cases) {
         const QRect placed = PlaceBesideMain(c.screen, c.main, c.over, c.window);
-        EXPECT_EQ(placed.topLeft(), c.expected) << c.what;
-        EXPECT_EQ(placed.size(), c.window) << c.what;
-        EXPECT_TRUE(c.screen.contains(placed) || placed.height() > c.screen.height()) << c.what;
+        EXPECT_EQ(placed, c.expected) << c.what;
+        EXPECT_TRUE(c.screen.contains(placed)) << c.what;
     }
 }
 
@@ -218,8 +218,8 @@ TEST_F(WindowsTest, BooksAndInformationOpenBesideTheMainWindowOrOverItsLayerList
             // Level with the main window beside it, under the file buttons over it; on screen.
             const int top = c.side == ScreenEdge ? buttons.bottom() + 1 : main.top();
             EXPECT_EQ(at.top(), std::min(top, c.facts.height - at.height())) << c.what << " " << tag;
-            if (window != snowMen.get())  // the tutorial is too tall to leave them free on these screens
-                EXPECT_FALSE(at.intersects(buttons)) << c.what << " " << tag << ": covers the book buttons";
+            EXPECT_FALSE(at.intersects(buttons)) << c.what << " " << tag << ": covers the book buttons";
+            EXPECT_LE(at.bottom(), c.facts.height - 1) << c.what << " " << tag;
             if (c.side != ScreenEdge)
                 EXPECT_FALSE(at.intersects(view)) << c.what << " " << tag << ": covers the editing view";
             clickButton(*form, tag);
