@@ -34,7 +34,8 @@ QRect PlaceBesideMain(const QRect &screen, const QRect &mainWindow, const QRect 
 
 QRect PlaceAboveTile(const QRect &screen, const QRect &strip, const QRect &tile, const QSize &popup)
 {
-    const int left = keepWithin(tile.center().x() + 1 - popup.width() / 2, popup.width(), screen.left(), screen.right());
+    const int centred = tile.center().x() + 1 - popup.width() / 2;
+    const int left = keepWithin(centred, popup.width(), screen.left(), screen.right());
     int top = strip.top() - PopupGap - popup.height();
     if (top < screen.top())
         top = strip.bottom() + 1 + PopupGap;

@@ -82,7 +82,8 @@ void T_Form::Dictionary(int tag)
     dict->Defin = TDefin[i];
     dict->FitTitle();
     const QWidget *tile = i_Tiles[i];
-    dict->move(PlaceAboveTile(ScreenArea, screenRect(tile->parentWidget()), screenRect(tile), outerSize(dict)).topLeft());
+    const QRect strip = screenRect(tile->parentWidget());
+    dict->move(PlaceAboveTile(ScreenArea, strip, screenRect(tile), outerSize(dict)).topLeft());
     dict->setVisible(!dict->isVisible());
     if (dict->isVisible())
         dict->FormActivate();

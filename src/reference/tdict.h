@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QWidget>
 
-/// Pixels of window width a title bar needs to show title whole, with the window's icon and its
-/// close button beside it (the system's title font).
+/// Pixels of window width a title bar needs to show title whole (in the system's title font) beside
+/// the window's icon and buttons.
 int TitleBarNeeds(const QString &title);
 
 class T_Dict : public QWidget {
