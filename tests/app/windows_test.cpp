@@ -220,8 +220,9 @@ TEST_F(WindowsTest, BooksAndInformationOpenBesideTheMainWindowOrOverItsLayerList
             EXPECT_EQ(at.top(), std::min(top, c.facts.height - at.height())) << c.what << " " << tag;
             EXPECT_FALSE(at.intersects(buttons)) << c.what << " " << tag << ": covers the book buttons";
             EXPECT_LE(at.bottom(), c.facts.height - 1) << c.what << " " << tag;
-            if (c.side != ScreenEdge)
+            if (c.side != ScreenEdge) {
                 EXPECT_FALSE(at.intersects(view)) << c.what << " " << tag << ": covers the editing view";
+            }
             clickButton(*form, tag);
             EXPECT_FALSE(window->isVisible()) << c.what << " " << tag;
         }
