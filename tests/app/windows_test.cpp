@@ -151,7 +151,7 @@ TEST_F(WindowsTest, EveryWindowShowsItsExactCaptionWholeWithOnlyACloseButton)
         EXPECT_EQ(seen[name], 1) << name.toStdString();
 }
 
-TEST_F(WindowsTest, NoDisplayNameIsAddedToTheTitles)
+TEST(ApplicationName, NoDisplayNameIsAddedToTheTitles)
 {
     const QString before = QCoreApplication::applicationName();
     NameApplication();
@@ -162,7 +162,7 @@ TEST_F(WindowsTest, NoDisplayNameIsAddedToTheTitles)
     QCoreApplication::setApplicationName(before);
 }
 
-TEST_F(WindowsTest, TheDictionaryPopupWidensForATitleThatWouldNotFit)
+TEST(DictionaryPopup, WidensForATitleThatWouldNotFit)
 {
     T_Dict popup;
     popup.Words = "Samochód";
