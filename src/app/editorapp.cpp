@@ -84,6 +84,11 @@ private:
 };
 }
 
+void NameApplication()
+{
+    QApplication::setApplicationName("Merisko");
+}
+
 int RunEditor(int argc, char **argv, bool quitAfterStart)
 {
     QtUserDialogs shownDialogs;
@@ -91,8 +96,7 @@ int RunEditor(int argc, char **argv, bool quitAfterStart)
     UserDialogs &dialogs = quitAfterStart ? static_cast<UserDialogs &>(printedDialogs) : shownDialogs;
     MeriskoApplication app(argc, argv, dialogs);
     InstallMessageCatalogue(app);  // before any window: every built-in text in Polish
-    QApplication::setApplicationName("Merisko");
-    QApplication::setApplicationDisplayName("Merisko");
+    NameApplication();
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     ScreenFacts facts;
@@ -103,6 +107,8 @@ int RunEditor(int argc, char **argv, bool quitAfterStart)
     }
     QuitAfterPaint quitter;
     T_Form form({QCoreApplication::applicationDirPath(), facts, &dialogs, nullptr, {}});
+    if (screen != nullptr)
+        form.ScreenArea = screen->availableGeometry();  // without the desktop's panels
     if (quitAfterStart)
         form.installEventFilter(&quitter);
     form.show();

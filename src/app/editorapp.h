@@ -16,6 +16,10 @@ private:
     UserDialogs &m_dialogs;
 };
 
+/// Names the running application "Merisko" without giving it a display name, which the window
+/// system would append to every window's title.
+void NameApplication();
+
 /// Opens the editor and runs it until the main window closes. With quitAfterStart the program ends
 /// as soon as the main window has been painted and the main loop runs (to time the start); its
 /// boxes are written to the error output instead of waiting for an answer. Returns 1 when the

@@ -69,6 +69,7 @@ T_Form::T_Form(const Environment &env) : m_dialogs(*env.dialogs)
             FormCreate();
     }
     move((env.screen.width - ProgramWidth) / 2, (env.screen.height - ProgramHeight) / 2);
+    ScreenArea = QRect(0, 0, env.screen.width, env.screen.height);
 }
 
 T_Form::~T_Form()

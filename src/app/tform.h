@@ -97,6 +97,10 @@ public:
     std::function<int(int)> Random;  ///< a whole number 0 … n − 1; replaceable for tests
     T_Dict *dict = nullptr;
     BookWindow *help = nullptr, *snowMen = nullptr;
+    /// Shows a book or the information window beside the main window (PlaceBesideMain), or, once
+    /// the user has moved it, where the user put it.
+    void ShowBeside(QWidget *window);
+    QRect ScreenArea;  ///< where windows may go, screen pixels; the whole screen unless set
 
     // Buttons.
     void b_AllLayersClick();
@@ -199,6 +203,15 @@ private:
     bool m_hookPosted = false;
     static constexpr QEvent::Type HookEvent = QEvent::Type(QEvent::User + 1);
     void postHook();
+
+    /// Where the program last put each window opened beside it, and whether the user moved it since.
+    struct SidePlace {
+        QPoint at;
+        bool byUser = false;
+    };
+    std::map<const QWidget *, SidePlace> m_sidePlaces;
+    /// The outer size of a window; one never shown yet is given the main window's frame.
+    QSize outerSize(const QWidget *window) const;
 
     // Files and self-explanation.
     void buildFileControls(const Environment &env);

@@ -108,7 +108,7 @@ void T_Form::ShowInfo()
 void T_Form::b_InfoClick()
 {
     if (ButtonByTag(800)->isChecked()) {
-        Info->show();
+        ShowBeside(Info);
         ShowInfo();
     } else {
         Info->hide();

@@ -1,5 +1,6 @@
 // The reference strip under the editing view, its dictionary popup, and the two book buttons.
 #include "books/bookwindows.h"
+#include "placement.h"
 #include "reference/picturestore.h"
 #include "reference/strip.h"
 #include "reference/tdict.h"
@@ -7,6 +8,14 @@
 #include "tform.h"
 
 #include <QRandomGenerator>
+
+namespace {
+/// A control's rectangle in screen pixels.
+QRect screenRect(const QWidget *w)
+{
+    return {w->mapToGlobal(QPoint(0, 0)), w->size()};
+}
+}
 
 void T_Form::wireStrip()
 {
@@ -69,10 +78,12 @@ void T_Form::Dictionary(int tag)
     const int i = tag - 601;
     if (dict == nullptr || i < 0 || i > 3)
         return;
-    const QWidget *tile = i_Tiles[i];
-    dict->move(pos() + tile->pos() + QPoint(270, 500));
     dict->Words = TWords[i];
     dict->Defin = TDefin[i];
+    dict->FitTitle();
+    const QWidget *tile = i_Tiles[i];
+    const QRect strip = screenRect(tile->parentWidget());
+    dict->move(PlaceAboveTile(ScreenArea, strip, screenRect(tile), outerSize(dict)).topLeft());
     dict->setVisible(!dict->isVisible());
     if (dict->isVisible())
         dict->FormActivate();
@@ -80,12 +91,51 @@ void T_Form::Dictionary(int tag)
 
 void T_Form::b_HelpClick()
 {
-    if (help)
-        help->setVisible(ButtonByTag(700)->isChecked());
+    if (help == nullptr)
+        return;
+    if (ButtonByTag(700)->isChecked())
+        ShowBeside(help);
+    else
+        help->hide();
 }
 
 void T_Form::b_SnowMenClick()
 {
-    if (snowMen)
-        snowMen->setVisible(ButtonByTag(900)->isChecked());
+    if (snowMen == nullptr)
+        return;
+    if (ButtonByTag(900)->isChecked())
+        ShowBeside(snowMen);
+    else
+        snowMen->hide();
+}
+
+QSize T_Form::outerSize(const QWidget *window) const
+{
+    const QSize frame = window->frameGeometry().size() - window->size();
+    if (!frame.isNull())
+        return window->frameGeometry().size();
+    return window->size() + (frameGeometry().size() - size());
+}
+
+void T_Form::ShowBeside(QWidget *window)
+{
+    // A window found elsewhere than where it was put has been moved by the user: it stays there.
+    // Window managers may shift a window they map by its frame, which is no move of the user's.
+    constexpr int WindowManagerShift = 32;
+    auto [place, first] = m_sidePlaces.try_emplace(window);
+    SidePlace &p = place->second;
+    if (!first && (window->pos() - p.at).manhattanLength() > WindowManagerShift)
+        p.byUser = true;
+    if (!p.byUser) {
+        // The layer list below the file buttons, which open and close these windows.
+        const QWidget *fileRow = ButtonByTag(800)->parentWidget();
+        QRect over = screenRect(lv_Layers);
+        over.setTop(fileRow->mapToGlobal(QPoint(0, fileRow->height())).y());
+        const QSize outer = outerSize(window);
+        const QRect place = PlaceBesideMain(ScreenArea, frameGeometry(), over, outer);
+        p.at = place.topLeft();
+        window->move(p.at);
+        window->resize(window->size() + place.size() - outer);
+    }
+    window->show();
 }

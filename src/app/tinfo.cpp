@@ -4,12 +4,13 @@
 #include <QFontDatabase>
 #include <QVBoxLayout>
 
-T_Info::T_Info(QWidget *owner) : QWidget(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+T_Info::T_Info(QWidget *owner)
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                         | Qt::WindowCloseButtonHint)
 {
     setObjectName("T_Info");
     setWindowTitle(QStringLiteral("Informacja o parametrach projektu"));
-    resize(632, 328);
-    move(0, 0);  // the screen's top-left corner
+    resize(632, 328);  // the main window places it beside itself when it is shown
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xD9, 0xED, 0xCD));

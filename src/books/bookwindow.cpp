@@ -13,14 +13,14 @@
 #include <stdexcept>
 
 BookWindow::BookWindow(const BookWindowSetup &setup, ErrorReporter reportError, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_folder(setup.folder), m_reportError(std::move(reportError))
 {
     if (!m_reportError)
         m_reportError = [this](const QString &message) { QMessageBox::critical(this, ErrorCaption(), message); };
     setWindowTitle(setup.caption);
-    resize(setup.clientSize);
-    move(0, 0);
+    resize(setup.clientSize);  // the main window chooses the place when it shows the book
 
     auto *bar = new QFrame(this);
     bar->setObjectName(QStringLiteral("Pomoc_P"));

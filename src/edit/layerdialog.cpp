@@ -28,7 +28,8 @@ T_Layer::T_Layer(QWidget *parent) : QDialog(parent)
 {
     setObjectName("T_Layer");
     setWindowTitle(QStringLiteral("Warstwa"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(197, 178);
     QFont f(QFontDatabase::families().contains("Verdana") ? "Verdana" : "DejaVu Sans");
     f.setPixelSize(12);
@@ -128,7 +129,23 @@ std::optional<LayerChoice> T_Layer::Ask(bool hasBackground)
     FormActivate(hasBackground);
     N_Point = -1;
     l_PktRange->setStyleSheet(QString());
+    placeOnOwner();
     if (exec() != QDialog::Accepted)
         return std::nullopt;
     return LayerChoice{rg_Type, N_Point};
+}
+
+void T_Layer::placeOnOwner()
+{
+    const QWidget *owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (owner == nullptr)
+        return;
+    if (!m_offset) {
+        // Computed once: the frame of a dialog never shown is not known, the main window's stands in.
+        const QSize frame = owner->frameGeometry().size() - owner->size();
+        const QSize outer = frameGeometry().size() == size() ? size() + frame : frameGeometry().size();
+        m_offset = QPoint((owner->frameGeometry().width() - outer.width()) / 2,
+                          (owner->frameGeometry().height() - outer.height()) / 2);
+    }
+    move(owner->pos() + *m_offset);
 }

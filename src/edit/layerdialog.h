@@ -47,4 +47,7 @@ public:
 private:
     void step(int delta);
     int m_position = 12;  ///< the arrows' position, 3 … 40
+    /// Moves the dialog to its one place, centred on the main window as first computed.
+    void placeOnOwner();
+    std::optional<QPoint> m_offset;  ///< the dialog's outer top-left from the main window's, pixels
 };

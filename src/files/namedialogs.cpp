@@ -4,7 +4,8 @@
 
 NameDialogBase::NameDialogBase(QWidget *parent, const QString &caption, QSize client, int editWidth, int okLeft,
                                const QString &initial)
-    : QDialog(parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(caption);
     setAttribute(Qt::WA_WindowPropagation);  // the main window's font, so "Bałwanek" fits its place
@@ -77,8 +78,9 @@ void T_Nowy::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
 }
 
+// 265 pixels wide: a title bar with the window's buttons then still shows the whole caption.
 T_Save::T_Save(QWidget *parent)
-    : NameDialogBase(parent, QStringLiteral("Zapisz piktogram jako"), QSize(213, 94), 197, 49,
+    : NameDialogBase(parent, QStringLiteral("Zapisz piktogram jako"), QSize(265, 94), 249, 101,
                      QStringLiteral("999 Piktogram.vkz"))
 {
     setObjectName("T_Save");

@@ -1,9 +1,13 @@
 #pragma once
-// T_Dict: the small popup beside the reference strip with a pictogram's name as its title and its
+// T_Dict: the small popup above the reference strip with a pictogram's name as its title and its
 // meaning as its text. A click inside puts it away.
 
 #include <QLabel>
 #include <QWidget>
+
+/// Pixels of window width a title bar needs to show title whole (in the system's title font) beside
+/// the window's icon and buttons.
+int TitleBarNeeds(const QString &title);
 
 class T_Dict : public QWidget {
 public:
@@ -15,6 +19,8 @@ public:
 
     /// Copies Words and Defin into the window (on every activation, and when shown).
     void FormActivate();
+    /// Widens the popup beyond its 294 pixels when Words would not fit in its title bar.
+    void FitTitle();
 
 protected:
     void showEvent(QShowEvent *e) override;

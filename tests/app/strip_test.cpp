@@ -100,7 +100,14 @@ TEST_F(StripTest, DictionaryToggles_FollowsTheWindowAndClosesOnANewChoice)
     ASSERT_TRUE(dict.isVisible());
     EXPECT_EQ(dict.windowTitle(), form->TWords[1]);
     EXPECT_EQ(dict.m_Defin->text(), form->TDefin[1]);
-    EXPECT_EQ(dict.pos(), form->pos() + QPoint(156 + 270, 500));
+    // Just above the strip, centred on the tile, never over it.
+    const QWidget *strip = form->findChild<QWidget *>("p_Picto_Tavelo");
+    auto onScreen = [](const QWidget *w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
+    auto expectAboveTile = [&](int k) {
+        EXPECT_EQ(dict.frameGeometry().bottom() + 1 + 4, onScreen(strip).top()) << k;
+        EXPECT_EQ(dict.frameGeometry().center().x(), onScreen(form->i_Tiles[k]).center().x()) << k;
+    };
+    expectAboveTile(1);
     clickTile(1);
     EXPECT_FALSE(dict.isVisible());
 
@@ -110,7 +117,7 @@ TEST_F(StripTest, DictionaryToggles_FollowsTheWindowAndClosesOnANewChoice)
     form->move(form->pos() + QPoint(17, 9));
     clickTile(2);
     ASSERT_TRUE(dict.isVisible());
-    EXPECT_EQ(dict.pos(), form->pos() + QPoint(284 + 270, 500));
+    expectAboveTile(2);
     EXPECT_EQ(dict.windowTitle(), form->TWords[2]);
 
     QTest::mouseClick(&dict, Qt::LeftButton, {}, QPoint(100, 100));
