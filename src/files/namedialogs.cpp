@@ -21,6 +21,10 @@ NameDialogBase::NameDialogBase(QWidget *parent, const QString &caption, int clie
     QPalette warning = l_Reason->palette();
     warning.setColor(QPalette::WindowText, QColor(0xA0, 0x10, 0x10));
     l_Reason->setPalette(warning);
+    // A pixel smaller than the dialog's text, so the longest reason fits the narrower dialog.
+    QFont small = font();
+    small.setPixelSize(std::max(8, QFontInfo(small).pixelSize() - 1));
+    l_Reason->setFont(small);
     b_OK = new QPushButton(QStringLiteral("OK"), this);
     b_OK->setObjectName("b_OK");
     b_OK->setGeometry(okLeft, 61 + ReasonHeight, 75, 25);
