@@ -17,7 +17,7 @@ NameDialogBase::NameDialogBase(QWidget *parent, const QString &caption, int clie
     e_NameP->setGeometry(8, 22, editWidth, 22);
     l_Reason = new QLabel(this);
     l_Reason->setObjectName("l_Reason");
-    l_Reason->setGeometry(4, 47, clientWidth - 8, ReasonHeight);
+    l_Reason->setGeometry(8, 47, clientWidth - 12, ReasonHeight);  // under the field, to the edge
     QPalette warning = l_Reason->palette();
     warning.setColor(QPalette::WindowText, QColor(0xA0, 0x10, 0x10));
     l_Reason->setPalette(warning);
