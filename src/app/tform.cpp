@@ -24,6 +24,9 @@ void SortedNameList::Add(const QString &name)
 
 int SortedNameList::IndexOf(const QString &name) const
 {
+    // The file of exactly that name first: on this system "a.vkz" and "A.vkz" are two documents.
+    if (const qsizetype exact = Items.indexOf(name); exact >= 0)
+        return int(exact);
     for (int i = 0; i < Items.size(); ++i)
         if (Items[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;
@@ -89,7 +92,10 @@ void T_Form::FormCreate()
     session.doc.Dimension = 0;
     session.doc.Ind_Curve = -1;
     session.doc.RModif = false;
-    session.OnStatusNote = [this](const std::string &note) { sb_Panel->setText(QString::fromStdString(note)); };
+    session.OnStatusNote = [this](const std::string &note) {
+        sb_Panel->setText(QString::fromStdString(note));
+        ShowDocumentName();
+    };
     m_recovery = std::make_unique<RecoveryStore>(folders.Base_W + "odzysk/");
     session.OnChanged = [this] { scheduleRecovery(); };
     openFirstDocument();

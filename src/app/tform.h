@@ -3,6 +3,7 @@
 // subsystems together. The logic it calls lives in document/, render/ and the files beside this.
 
 #include "document/session.h"
+#include "documentfolder.h"
 #include "edit/editstate.h"
 #include "edit/layerdialog.h"
 #include "edit/pictoeditor.h"
@@ -43,7 +44,7 @@ struct SortedNameList {
     int ItemIndex = -1;
     void Clear() { Items.clear(); ItemIndex = -1; }
     void Add(const QString &name);
-    int IndexOf(const QString &name) const;  ///< compared without regard to letter case; -1 if absent
+    int IndexOf(const QString &name) const;  ///< the exact name, else one differing in letter case; -1 if absent
 };
 
 /// Appends to box the plain, visible files matching folder + pattern ("*.vkz").
@@ -83,6 +84,11 @@ public:
     void lv_ListFileSelectItem();
     void ppm_LvListPopup();
     void DeletePicto();
+    /// Highlights the open document's thumbnail, or none when the open document is not in the list.
+    void SelectOpenDocument();
+    /// Shows the document just read into the session as the open one: its list entry, its name,
+    /// its layers and its picture; file is its file as read (empty: never saved).
+    void ShowOpenedDocument(const QString &name, const FileStamp &file);
     void lv_LayersChange();
 
     // Reference strip, dictionary popup and books.
@@ -111,6 +117,8 @@ public:
     void b_NewPictoClick();
     /// Save (tag 112, also the save question) or Save As (113). True when the document was written.
     bool b_SavePictoClick(int tag);
+    /// Shows the open document's name, and whether it is modified, in the status bar.
+    void ShowDocumentName();
     void b_ExportPngClick();
     /// Refreshes the information window; nothing while it is hidden.
     void ShowInfo();
@@ -147,6 +155,7 @@ public:
     CheckFlags flags;
     PictoSession session;
     PictoDocument &doc() { return session.doc; }
+    FileStamp openFile;  ///< the open document's file as it was last read or written
     EditState edit;
     bool IChange = false;
     int PreviewUpdates = 0;  ///< how many times the preview was refreshed (for the tests)
@@ -167,7 +176,7 @@ public:
                  *i_Picto = nullptr, *i_Colors = nullptr;
     ImageControl *i_Tiles[4] = {};  ///< i_1 … i_4
     QLabel *l_Names[4] = {};        ///< l_n1 … l_n4
-    QLabel *l_Tool = nullptr, *sb_Panel = nullptr;
+    QLabel *l_Tool = nullptr, *sb_Name = nullptr, *sb_Panel = nullptr;
     QWidget *sb_Funk = nullptr, *p_Tools = nullptr;
     QSlider *tb_Rotate = nullptr, *tb_Size = nullptr;
     QListWidget *lv_ListFile = nullptr, *lv_Layers = nullptr;
@@ -218,6 +227,11 @@ private:
     void buildDeveloperPages();
     void showPage(int index);
     void rve_ItemsViewChange();
+    /// Asks, where a save would replace what the user has not seen, and lets Nie choose another name
+    /// (askName: start with the name dialog). False when the user gives up; name is the one to write.
+    bool ChooseSaveName(bool askName, QString &name);
+    /// Lists the documents folder into lb_ListFile afresh, removing what interrupted saves left.
+    void RefreshNameList();
     std::unique_ptr<NameDialogs> m_ownNames;
     NameDialogs *m_names = nullptr;
     std::function<void(const QString &)> m_openFolder;

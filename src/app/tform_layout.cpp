@@ -83,9 +83,16 @@ void T_Form::buildControls()
     i_AllRights = picture(this, "i_AllRights", QRect(0, 735 - 18, 1224, 18), 0);
     i_AllRights->Picture = BannerPicture(1224);
     sb_Funk = panel(this, "sb_Funk", QRect(0, workHeight, 1224, 16), grey.lighter(105));
+    // The open document's name stands in front of the state note; both are placed as the name changes.
+    sb_Name = new QLabel(sb_Funk);
+    sb_Name->setObjectName("sb_Name");
+    sb_Name->setGeometry(4, 0, 0, 16);
+    QFont nameFont = font();
+    nameFont.setBold(true);
+    sb_Name->setFont(nameFont);
     sb_Panel = new QLabel(sb_Funk);
     sb_Panel->setObjectName("sb_Funk_Panel0");
-    sb_Panel->setGeometry(4, 0, 250, 16);
+    sb_Panel->setGeometry(4, 0, 1216, 16);
 
     // Left column: logo, layer and mode buttons, undo, and the tools strip with the sliders.
     QWidget *p_Left = panel(this, "p_Left", QRect(0, 0, 322, workHeight), grey);

@@ -1,4 +1,5 @@
 // The editing view, the layer list, the preview and the document list of the main window.
+#include "messages/catalogue.h"
 #include "render/pictures.h"
 #include "tform.h"
 
@@ -88,14 +89,33 @@ void T_Form::FillFileList()
         auto *item = new QListWidgetItem(lv_ListFile);
         item->setIcon(QIcon(QPixmap::fromImage(thumb)));
         item->setSizeHint(QSize(96, 72));
+        item->setToolTip(name);  // the column has no captions: the hint names the document
     }
     lv_ListFile->setToolTip(QStringLiteral("Kliknij jedną z miniatur"));
+    SelectOpenDocument();
+}
+
+void T_Form::SelectOpenDocument()
+{
+    const int row = lb_ListFile.ItemIndex;
+    if (row >= 0 && row < lv_ListFile->count()) {
+        lv_ListFile->setCurrentRow(row);
+    } else {
+        lv_ListFile->setCurrentRow(-1);
+        lv_ListFile->clearSelection();
+    }
+}
+
+void T_Form::RefreshNameList()
+{
+    lb_ListFile.Clear();
+    RemoveInterruptedSaves(folders.Base_R);
+    ListFiles(lb_ListFile, folders.Base_R, "*.vkz");
 }
 
 void T_Form::openFirstDocument()
 {
-    lb_ListFile.Clear();
-    ListFiles(lb_ListFile, folders.Base_R, "*.vkz");
+    RefreshNameList();
     lb_ListFile.ItemIndex = lb_ListFile.Items.isEmpty() ? -1 : 0;
     FillFileList();
     if (lb_ListFile.Items.isEmpty()) {
@@ -112,11 +132,27 @@ void T_Form::lv_ListFileDblClick()
     if (row < 0 || row >= lb_ListFile.Items.size())
         return;  // nothing chosen
     const QString chosen = lb_ListFile.Items[row];
-    if (session.doc.RModif && !QuerySaveChanges())
+    if (session.doc.RModif && !QuerySaveChanges()) {
+        SelectOpenDocument();
         return;
+    }
     // Read first: a document that cannot be read leaves the open one exactly as it was.
-    session.LoadPicto((folders.Base_R + chosen).toStdString(), chosen.toStdString());
-    lb_ListFile.ItemIndex = lb_ListFile.IndexOf(chosen);
+    const QString path = folders.Base_R + chosen;
+    try {
+        session.LoadPicto(path.toStdString(), chosen.toStdString());
+    } catch (...) {
+        SelectOpenDocument();
+        throw;
+    }
+    ShowOpenedDocument(chosen, FileStamp::Of(path));
+}
+
+void T_Form::ShowOpenedDocument(const QString &name, const FileStamp &file)
+{
+    openFile = file;
+    lb_ListFile.ItemIndex = lb_ListFile.IndexOf(name);
+    SelectOpenDocument();
+    ShowDocumentName();
     {
         const QSignalBlocker quiet(lv_Layers);
         lv_Layers->clear();
@@ -154,15 +190,29 @@ void T_Form::DeletePicto()
     if (row < 0 || row >= lb_ListFile.Items.size() || row == lb_ListFile.ItemIndex)
         return;
     const QString name = lb_ListFile.Items[row];
+    // The open document is settled first, since the first document is opened afterwards; Anuluj
+    // there, or Nie to the question below, leaves every file as it was.
+    if (session.doc.RModif && !QuerySaveChanges()) {
+        SelectOpenDocument();
+        return;
+    }
+    // A save rebuilds the list, and Save As may even have taken this very name.
+    const int at = lb_ListFile.IndexOf(name);
+    if (at < 0 || at == lb_ListFile.ItemIndex
+        || m_dialogs.AskYesNo(QStringLiteral("Czy usunąć piktogram „%1”?").arg(name), ConfirmCaption(),
+                              UserDialogs::No)
+               != UserDialogs::Yes) {
+        SelectOpenDocument();
+        return;
+    }
     const QString base = folders.Base_R + name.left(name.size() - 3);
     for (const char *suffix : {"png", "vkz", "bmp"})
         if (QFileInfo::exists(base + suffix))
             QFile::remove(base + suffix);
-    lb_ListFile.Clear();
-    ListFiles(lb_ListFile, folders.Base_R, "*.vkz");
-    // The open document keeps its entry until the first one is really opened (the save question
-    // may be cancelled).
-    lb_ListFile.ItemIndex = lb_ListFile.IndexOf(QString::fromStdString(session.doc.CFName));
+    RefreshNameList();
+    // The open document keeps its entry (none while it is new) until the first one is really opened.
+    lb_ListFile.ItemIndex =
+        openFile.path.isEmpty() ? -1 : lb_ListFile.IndexOf(QString::fromStdString(session.doc.CFName));
     FillFileList();
     if (lb_ListFile.Items.isEmpty())
         return;

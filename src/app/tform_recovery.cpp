@@ -88,20 +88,6 @@ void T_Form::openRecovered(const RecoveryStore::Offer &offer)
         session.FillTemplate(EmptyDocumentTemplate(), name.toStdString());
     // One recorded edit: RModif and the status bar say "modified", as after any edit.
     session.RestoreText(offer.lines);
-    lb_ListFile.ItemIndex = lb_ListFile.IndexOf(name);
-    lv_ListFile->setCurrentRow(lb_ListFile.ItemIndex);
-    {
-        const QSignalBlocker quiet(lv_Layers);
-        lv_Layers->clear();
-    }
-    const PictoDocument &d = session.doc;
-    if (d.Ind_Curve >= 0 && d.Ind_Curve < d.Dimension && d.TCurveStruct[d.Ind_Curve].TypeC > 0)
-        b_ModeClick(136);
-    FillLayerList();
-    RedrawImage();
-    if (d.Dimension > 0) {
-        const QSignalBlocker quiet(lv_Layers);
-        lv_Layers->setCurrentRow(d.Dimension - 1 - d.Ind_Curve);
-    }
+    ShowOpenedDocument(name, saved ? FileStamp::Of(path) : FileStamp());
     ShowInfo();
 }

@@ -1,9 +1,29 @@
 #include "filename.h"
 
+namespace {
+const QString forbidden = QStringLiteral("\"*/:<>?\\|");
+const QString extension = QStringLiteral(".vkz");
+}
+
+QString FileNameRefusal(const QString &name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("Wpisz nazwę piktogramu");
+    for (const QChar c : name)
+        if (forbidden.contains(c))
+            return QStringLiteral("Nazwa nie może zawierać znaku „%1”").arg(c);
+    if (name.startsWith(QLatin1Char('.')))
+        return QStringLiteral("Nazwa nie może zaczynać się kropką");
+    if (!name.endsWith(extension, Qt::CaseSensitive))
+        return QStringLiteral("Nazwa musi kończyć się na .vkz");
+    if (name.indexOf(extension, 0, Qt::CaseSensitive) != name.size() - extension.size())
+        return QStringLiteral("„.vkz” może stać tylko na końcu");
+    return {};
+}
+
 bool CheckFileName(const QString &name)
 {
-    static const QString forbidden = QStringLiteral("\"*/:<>?\\|");
-    if (name.isEmpty())
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         return false;
     for (const QChar c : name)
         if (forbidden.contains(c))
@@ -11,9 +31,4 @@ bool CheckFileName(const QString &name)
     return true;
 }
 
-bool IsDocumentFileName(const QString &name)
-{
-    static const QString extension = QStringLiteral(".vkz");
-    return CheckFileName(name) && name.endsWith(extension, Qt::CaseSensitive)
-           && name.indexOf(extension, 0, Qt::CaseSensitive) == name.size() - extension.size();
-}
+bool IsDocumentFileName(const QString &name) { return FileNameRefusal(name).isEmpty(); }

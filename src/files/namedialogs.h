@@ -18,20 +18,25 @@ public:
     virtual bool AskSaveName(QString &name) = 0;
 };
 
-/// Label, edit box and OK/Anuluj shared by both dialogs; OK follows the file-name rule.
+/// Label, edit box, the reason line and OK/Anuluj shared by both dialogs; OK follows the file-name rule.
 class NameDialogBase : public QDialog {
 public:
     QString Name_P;  ///< the accepted name
     QLabel *n_Name = nullptr;
     QLineEdit *e_NameP = nullptr;
+    QLabel *l_Reason = nullptr;  ///< under the edit box: why OK is greyed out, empty while it is not
     QPushButton *b_OK = nullptr, *b_Cancel = nullptr;
+    /// Pixels the reason line adds to the dialog's height; the buttons sit that much lower.
+    static constexpr int ReasonHeight = 14;
 
-    /// Enables OK exactly when the text is an acceptable document name.
+    /// Enables OK exactly when the text is an acceptable document name, and says why when it is not.
     void e_NamePChange();
 
 protected:
-    NameDialogBase(QWidget *parent, const QString &caption, QSize client, int editWidth, int okLeft,
+    /// clientWidth, editWidth, okLeft: pixels of the dialog's client area.
+    NameDialogBase(QWidget *parent, const QString &caption, int clientWidth, int editWidth, int okLeft,
                    const QString &initial);
+    void showEvent(QShowEvent *e) override;
 };
 
 /// "Nowy piktogram": a name, or the built-in example "Bałwanek".

@@ -1,3 +1,4 @@
+#include "dialogdriver.h"
 #include "namedialogs.h"
 
 #include <QTest>
@@ -89,4 +90,84 @@ TEST(NameDialogs, KeepTheLastNameTypedAndAlwaysOpenWithoutTheExample)
         dialogs.Nowy.b_Cancel->click();
     });
     EXPECT_FALSE(dialogs.AskNewPicto(name, example));
+}
+
+TEST(NameDialogs, EveryOpeningPutsTheFocusInTheNameWithTheWholeNameSelected)
+{
+    QWidget owner;
+    QtNameDialogs dialogs(&owner);
+    using Ask = std::function<QString()>;
+    const struct {
+        const char *dialog;
+        Ask ask;
+    } cases[] = {
+        {"Nowy piktogram",
+         [&] {
+             QString name;
+             bool example = false;
+             return dialogs.AskNewPicto(name, example) ? name : QString();
+         }},
+        {"Zapisz piktogram jako",
+         [&] {
+             QString name;
+             return dialogs.AskSaveName(name) ? name : QString();
+         }},
+    };
+    for (const auto &c : cases) {
+        // Typed and confirmed with a click on OK, then twice typed and confirmed with Enter: each
+        // opening takes the typing into the name, never into the button clicked last time.
+        DialogDriver driver({&dialogs.Nowy, &dialogs.Save},
+                            {
+                                [](NameDialogBase &d) {
+                                    EXPECT_TRUE(DialogDriver::readyToRetype(d));
+                                    DialogDriver::type(d, "Kot.vkz");
+                                    QTest::mouseClick(d.b_OK, Qt::LeftButton);
+                                },
+                                [](NameDialogBase &d) {
+                                    EXPECT_TRUE(DialogDriver::readyToRetype(d));
+                                    DialogDriver::type(d, "Pies.vkz");
+                                    DialogDriver::enter(d);
+                                },
+                                [](NameDialogBase &d) {
+                                    EXPECT_TRUE(DialogDriver::readyToRetype(d));
+                                    EXPECT_EQ(d.e_NameP->text(), "Pies.vkz");
+                                    DialogDriver::type(d, "Mysz.vkz");
+                                    DialogDriver::enter(d);
+                                },
+                            });
+        EXPECT_EQ(c.ask(), "Kot.vkz") << c.dialog;
+        EXPECT_EQ(c.ask(), "Pies.vkz") << c.dialog;
+        EXPECT_EQ(c.ask(), "Mysz.vkz") << c.dialog;
+        EXPECT_EQ(driver.shown, 3) << c.dialog;
+    }
+}
+
+TEST(NameDialogs, AGreyedOkSaysWhyOnALineUnderTheName)
+{
+    T_Nowy nowy;
+    T_Save save;
+    for (NameDialogBase *d : {static_cast<NameDialogBase *>(&nowy), static_cast<NameDialogBase *>(&save)}) {
+        const struct {
+            const char *name;
+            const char *reason;
+        } cases[] = {
+            {"Dom", "Nazwa musi kończyć się na .vkz"},
+            {"Dom:1.vkz", "Nazwa nie może zawierać znaku „:”"},
+            {".Dom.vkz", "Nazwa nie może zaczynać się kropką"},
+            {"", "Wpisz nazwę piktogramu"},
+            {"Dom.vkz", ""},
+        };
+        for (const auto &c : cases) {
+            d->e_NameP->setText(QString::fromUtf8(c.name));
+            EXPECT_EQ(d->l_Reason->text(), QString::fromUtf8(c.reason)) << c.name;
+            EXPECT_EQ(d->b_OK->isEnabled(), *c.reason == 0) << c.name;
+        }
+        // The line lies between the name and the buttons, which moved down by its height.
+        EXPECT_GE(d->l_Reason->y(), d->e_NameP->geometry().bottom());
+        EXPECT_LE(d->l_Reason->geometry().bottom(), d->b_OK->y());
+        EXPECT_EQ(d->b_OK->y(), 61 + NameDialogBase::ReasonHeight);
+        EXPECT_EQ(d->height(), 94 + NameDialogBase::ReasonHeight);
+    }
+    EXPECT_EQ(nowy.width(), 241);
+    EXPECT_EQ(save.width(), 265);  // wide enough for its whole title
 }
