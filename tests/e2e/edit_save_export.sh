@@ -6,10 +6,8 @@
 set -eu
 command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || exit 77
 src=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cp -r "$src/merisko" "$src/Base" "$src/Help" "$src/SnowMen" "$dir/"
-mkdir -p "$dir/Result" "$dir/Work"
+. "$(dirname "$0")/common.sh"
+make_program_folder "$src"
 cp "$src/Result/001 Bałwanek.vkz" "$dir/Result/"
 
 cat >"$dir/run.sh" <<'INNER'

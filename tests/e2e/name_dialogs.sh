@@ -7,10 +7,8 @@
 set -eu
 command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || exit 77
 src=$(cd "$1" && pwd)
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cp -r "$src/merisko" "$src/Base" "$src/Help" "$src/SnowMen" "$dir/"
-mkdir -p "$dir/Result" "$dir/Work"
+. "$(dirname "$0")/common.sh"
+make_program_folder "$src"
 cp "$src/Result/001 Bałwanek.vkz" "$dir/Result/001 Dom.vkz"
 cp "$src/Result/001 Bałwanek.vkz" "$dir/Result/002 Las.vkz"
 
