@@ -119,12 +119,8 @@ void PictoSession::RestoreText(const std::vector<std::string> &lines)
     // Equal lines record nothing, so the step holds only what differs.
     for (int i = 0; i < std::min(had, now); ++i)
         rve_Items.SetItemTextEd(i, lines[i]);
-    for (int i = had; i < now; ++i) {
-        // InsertText fills an empty last line; a placeholder makes sure a line of its own is added.
-        const int last = rve_Items.LineCount() - 1;
-        rve_Items.InsertText(last >= 0 && rve_Items.GetItemText(last).empty() ? "\r\n-" : "-");
-        rve_Items.SetItemTextEd(rve_Items.LineCount() - 1, lines[i]);
-    }
+    for (int i = had; i < now; ++i)
+        rve_Items.InsertLine(i, lines[i]);
     for (int i = had - 1; i >= now; --i)
         rve_Items.DeleteLine(i);
     rve_Items.SetUndoGroupMode(false);
