@@ -13,16 +13,9 @@ cp "$src/Result/001 Bałwanek.vkz" "$dir/Result/"
 cat >"$dir/run.sh" <<'INNER'
 #!/bin/sh
 set -u
+. "$2/common.sh"
 "$1/merisko" & pid=$!
-win=""
-for i in $(seq 1 50); do
-    win=$(xdotool search --onlyvisible --name '^Merisko$' 2>/dev/null | head -1)
-    [ -n "$win" ] && break
-    sleep 0.2
-done
-[ -n "$win" ] || { echo "no main window"; kill $pid; exit 1; }
-sleep 3  # the splash fades out
-eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y of the window's client area
+main_window || { echo "no main window"; kill $pid; exit 1; }  # $win, and $X, $Y of its client area
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.3; }
 key() { xdotool windowfocus "$win" 2>/dev/null; xdotool key "$1"; sleep 0.6; }
 
@@ -44,7 +37,7 @@ import -window root "$1/stuck.png" 2>/dev/null
 kill $pid; exit 1
 INNER
 chmod +x "$dir/run.sh"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$dir/run.sh" "$dir"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$dir/run.sh" "$dir" "$(cd "$(dirname "$0")" && pwd)"
 
 doc="$dir/Result/000 Nowy.vkz"
 [ -f "$doc" ] || { echo "no document saved"; ls "$dir/Result"; exit 1; }

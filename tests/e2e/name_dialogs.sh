@@ -15,16 +15,9 @@ cp "$src/Result/001 Bałwanek.vkz" "$dir/Result/002 Las.vkz"
 cat >"$dir/run.sh" <<'INNER'
 #!/bin/sh
 set -u
+. "$2/common.sh"
 "$1/merisko" & pid=$!
-win=""
-for i in $(seq 1 50); do
-    win=$(xdotool search --onlyvisible --name '^Merisko$' 2>/dev/null | head -1)
-    [ -n "$win" ] && break
-    sleep 0.2
-done
-[ -n "$win" ] || { echo "no main window"; kill $pid; exit 1; }
-sleep 3  # the splash fades out
-eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y of the window's client area
+main_window || { echo "no main window"; kill $pid; exit 1; }  # $win, and $X, $Y of its client area
 key() { xdotool windowfocus "$win" 2>/dev/null; xdotool key "$1"; sleep 0.6; }
 typed() { xdotool type --delay 30 "$1"; sleep 0.3; }
 fail() { echo "$1"; import -window root "$2/stuck.png" 2>/dev/null; kill $pid; exit 1; }
@@ -54,7 +47,7 @@ for i in $(seq 1 25); do kill -0 $pid 2>/dev/null || exit 0; sleep 0.2; done
 fail "the program did not end (a question was left open?)" "$1"
 INNER
 chmod +x "$dir/run.sh"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$dir/run.sh" "$dir"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$dir/run.sh" "$dir" "$(cd "$(dirname "$0")" && pwd)"
 
 cd "$dir/Result"
 ls

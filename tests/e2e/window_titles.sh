@@ -15,16 +15,9 @@ cat >"$dir/run.sh" <<'INNER'
 set -u
 export LC_ALL=C.UTF-8  # titles as UTF-8 text
 command -v openbox >/dev/null && { openbox >/dev/null 2>&1 & sleep 1; }
+. "$2/common.sh"
 "$1/merisko" & pid=$!
-win=""
-for i in $(seq 1 50); do
-    win=$(xdotool search --onlyvisible --name '^Merisko$' 2>/dev/null | head -1)
-    [ -n "$win" ] && break
-    sleep 0.2
-done
-[ -n "$win" ] || { echo "no main window"; kill $pid; exit 1; }
-sleep 3  # the splash fades out
-eval "$(xdotool getwindowgeometry --shell "$win")"
+main_window || { echo "no main window"; kill $pid; exit 1; }  # $win, and $X, $Y of its client area
 MX=$X; MY=$Y
 fail=0
 click() { xdotool mousemove $((MX + $1)) $((MY + $2)) click 1; sleep 0.6; }
@@ -66,5 +59,5 @@ kill $pid
 exit $fail
 INNER
 chmod +x "$dir/run.sh"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$dir/run.sh" "$dir"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$dir/run.sh" "$dir" "$(cd "$(dirname "$0")" && pwd)"
 echo "e2e: every window titled with its caption alone"
