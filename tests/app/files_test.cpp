@@ -4,6 +4,9 @@
 
 #include <QTest>
 
+#include <functional>
+#include <vector>
+
 namespace {
 class FilesTest : public ProgramFolderTest {
 public:
@@ -18,6 +21,35 @@ public:
         putDocument("001 A.vkz", snowmanLayers(2));
         putDocument("002 B.vkz", snowmanLayers(3));
         return start();
+    }
+    /// An action that asks the save question first, and how to tell that it went on afterwards.
+    struct Caller {
+        const char *what;
+        std::function<void(T_Form &)> act;
+        std::function<bool(T_Form &)> proceeded;
+    };
+    /// Closing, New (named "Nowy.vkz"), opening "002 B.vkz" and, with withDelete, deleting it.
+    std::vector<Caller> saveQuestionCallers(bool withDelete)
+    {
+        std::vector<Caller> callers = {
+            {"closing", [](T_Form &f) { f.close(); }, [](T_Form &f) { return !f.isVisible(); }},
+            {"New", [](T_Form &f) { f.ButtonByTag(110)->click(); },
+             [](T_Form &f) { return f.doc().CFName == "Nowy.vkz"; }},
+            {"double-click",
+             [](T_Form &f) {
+                 f.lv_ListFile->setCurrentRow(1);
+                 f.lv_ListFileDblClick();
+             },
+             [](T_Form &f) { return f.doc().CFName == "002 B.vkz" && f.lb_ListFile.ItemIndex == 1; }},
+        };
+        if (withDelete)
+            callers.push_back({"delete",
+                               [](T_Form &f) {
+                                   f.lv_ListFile->setCurrentRow(1);
+                                   f.DeletePicto();
+                               },
+                               [this](T_Form &) { return !QFile::exists(folder("Result") + "002 B.vkz"); }});
+        return callers;
     }
     /// One recorded edit: layer 0 takes the colour FF123456.
     static void modify(T_Form &form)
@@ -145,21 +177,7 @@ TEST_F(FilesTest, SaveWithNoDocumentDoesNothing)
 
 TEST_F(FilesTest, TheSaveQuestionFromEveryCaller)
 {
-    struct Caller {
-        const char *what;
-        std::function<void(T_Form &)> act;
-        std::function<bool(T_Form &)> proceeded;
-    } callers[] = {
-        {"closing", [](T_Form &f) { f.close(); }, [](T_Form &f) { return !f.isVisible(); }},
-        {"New", [](T_Form &f) { f.ButtonByTag(110)->click(); }, [](T_Form &f) { return f.doc().CFName == "Nowy.vkz"; }},
-        {"double-click",
-         [](T_Form &f) {
-             f.lv_ListFile->setCurrentRow(1);
-             f.lv_ListFileDblClick();
-         },
-         [](T_Form &f) { return f.doc().CFName == "002 B.vkz" && f.lb_ListFile.ItemIndex == 1; }},
-    };
-    for (const Caller &c : callers)
+    for (const Caller &c : saveQuestionCallers(false))
         for (UserDialogs::Answer answer : {UserDialogs::Cancel, UserDialogs::No, UserDialogs::Yes}) {
             const std::string what = std::string(c.what) + " answer " + std::to_string(answer);
             QDir(folder("Result")).removeRecursively();
@@ -461,27 +479,7 @@ TEST_F(FilesTest, DeletingAsksNamingTheDocumentAfterTheSaveQuestion)
 
 TEST_F(FilesTest, ADocumentWithoutLayersIsNeverWrittenAndNeverHoldsUpTheNextStep)
 {
-    struct Caller {
-        const char *what;
-        std::function<void(T_Form &)> act;
-        std::function<bool(T_Form &)> proceeded;
-    } callers[] = {
-        {"closing", [](T_Form &f) { f.close(); }, [](T_Form &f) { return !f.isVisible(); }},
-        {"New", [](T_Form &f) { f.ButtonByTag(110)->click(); }, [](T_Form &f) { return f.doc().CFName == "Nowy.vkz"; }},
-        {"double-click",
-         [](T_Form &f) {
-             f.lv_ListFile->setCurrentRow(1);
-             f.lv_ListFileDblClick();
-         },
-         [](T_Form &f) { return f.doc().CFName == "002 B.vkz"; }},
-        {"delete",
-         [](T_Form &f) {
-             f.lv_ListFile->setCurrentRow(1);
-             f.DeletePicto();
-         },
-         [this](T_Form &) { return !QFile::exists(folder("Result") + "002 B.vkz"); }},
-    };
-    for (const Caller &c : callers) {
+    for (const Caller &c : saveQuestionCallers(true)) {
         QDir(folder("Result")).removeRecursively();
         SetUp();
         putDocument("001 A.vkz", snowmanLayers(1));
