@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,21 +15,29 @@
 
 #include <exception>
 
+bool NameBefore(const QString &a, const QString &b)
+{
+    // Made once: opening a collator costs far more than a comparison.
+    static const QCollator polish = [] {
+        QCollator c(QLocale(QLocale::Polish, QLocale::Poland));
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        c.setNumericMode(true);
+        return c;
+    }();
+    if (const int order = polish.compare(a, b); order != 0)
+        return order < 0;
+    return a < b;
+}
+
 void SortedNameList::Add(const QString &name)
 {
-    auto at = std::lower_bound(Items.begin(), Items.end(), name, [](const QString &a, const QString &b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
-    Items.insert(at, name);
+    Items.insert(std::upper_bound(Items.begin(), Items.end(), name, NameBefore), name);
 }
 
 int SortedNameList::IndexOf(const QString &name) const
 {
-    // The file of exactly that name first: on this system "a.vkz" and "A.vkz" are two documents.
-    if (const qsizetype exact = Items.indexOf(name); exact >= 0)
-        return int(exact);
     for (int i = 0; i < Items.size(); ++i)
-        if (Items[i].compare(name, Qt::CaseInsensitive) == 0)
+        if (Items[i].compare(name, FileNameCase) == 0)
             return i;
     return -1;
 }

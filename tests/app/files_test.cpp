@@ -627,3 +627,52 @@ TEST_F(FilesTest, TheReasonForAGreyedOkFitsItsLineInTheWindowsFont)
         }
     }
 }
+
+TEST_F(FilesTest, NamesDifferingInLetterCaseAreTwoDocuments)
+{
+    putDocument("Dom.vkz", snowmanLayers(2));
+    putDocument("dom.vkz", snowmanLayers(3));
+    for (const char *f : {"Dom.bmp", "Dom.png", "dom.bmp", "dom.png"})
+        QFile(folder("Result") + f).open(QIODevice::WriteOnly);
+    auto form = start();
+    ASSERT_EQ(form->lb_ListFile.Items, QStringList({"Dom.vkz", "dom.vkz"}));
+    EXPECT_EQ(form->doc().CFName, "Dom.vkz");
+    EXPECT_EQ(form->lb_ListFile.ItemIndex, 0);
+
+    form->lv_ListFile->setCurrentRow(1);
+    form->lv_ListFileDblClick();
+    EXPECT_EQ(form->doc().CFName, "dom.vkz");
+    EXPECT_EQ(form->doc().Dimension, 3);
+    EXPECT_EQ(form->lb_ListFile.ItemIndex, 1);
+    EXPECT_EQ(highlighted(*form), 1);
+    for (int row : {0, 1}) {
+        form->lv_ListFile->setCurrentRow(row);
+        form->ppm_LvListPopup();
+        EXPECT_EQ(form->usupiktogram1->isEnabled(), row == 0) << row;
+    }
+
+    // Saving the open one rewrites it alone and keeps it the open entry.
+    const QByteArray other = fileBytes("Dom.vkz");
+    modify(*form);
+    form->ButtonByTag(112)->click();
+    EXPECT_EQ(fileBytes("Dom.vkz"), other);
+    EXPECT_EQ(form->lb_ListFile.ItemIndex, 1);
+    EXPECT_EQ(highlighted(*form), 1);
+
+    // Deleting the other removes its three files and none of the open one's.
+    dialogs.yesNo = UserDialogs::Yes;
+    form->lv_ListFile->setCurrentRow(0);
+    form->ppm_LvListPopup();
+    form->usupiktogram1->trigger();
+    EXPECT_EQ(dialogs.yesNoAsked, std::vector<QString>{"Czy usunąć piktogram „Dom.vkz”?"});
+    for (const char *f : {"Dom.vkz", "Dom.bmp", "Dom.png"})
+        EXPECT_FALSE(QFile::exists(folder("Result") + f)) << f;
+    for (const char *f : {"dom.vkz", "dom.bmp", "dom.png"})
+        EXPECT_TRUE(QFile::exists(folder("Result") + f)) << f;
+    EXPECT_EQ(form->lb_ListFile.Items, QStringList({"dom.vkz"}));
+    EXPECT_EQ(form->doc().CFName, "dom.vkz");
+    EXPECT_EQ(form->doc().Dimension, 3);
+    EXPECT_EQ(form->lb_ListFile.ItemIndex, 0);
+    EXPECT_EQ(highlighted(*form), 0);
+    EXPECT_TRUE(dialogs.errors.empty());
+}
