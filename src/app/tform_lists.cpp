@@ -116,7 +116,9 @@ void T_Form::RefreshNameList()
 void T_Form::openFirstDocument()
 {
     RefreshNameList();
-    lb_ListFile.ItemIndex = lb_ListFile.Items.isEmpty() ? -1 : 0;
+    // The first entry becomes the open document once it has been read: one that cannot be read
+    // must stay deletable.
+    lb_ListFile.ItemIndex = -1;
     FillFileList();
     if (lb_ListFile.Items.isEmpty()) {
         RedrawImage();  // no document: the texture alone

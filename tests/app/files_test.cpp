@@ -676,3 +676,35 @@ TEST_F(FilesTest, NamesDifferingInLetterCaseAreTwoDocuments)
     EXPECT_EQ(highlighted(*form), 0);
     EXPECT_TRUE(dialogs.errors.empty());
 }
+
+TEST_F(FilesTest, AFirstDocumentThatCannotBeReadCanBeDeletedFromTheList)
+{
+    putDocument("001 Zepsuty.vkz", "         2         0\r\n  ABC\r\n");
+    putDocument("002 B.vkz", snowmanLayers(3));
+    for (const char *f : {"001 Zepsuty.bmp", "001 Zepsuty.png"})
+        QFile(folder("Result") + f).open(QIODevice::WriteOnly);
+    auto form = start();
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_TRUE(dialogs.errors[0].contains("001 Zepsuty.vkz")) << dialogs.errors[0].toStdString();
+    // Nothing is open, so no entry is the open document.
+    EXPECT_EQ(form->doc().Dimension, 0);
+    EXPECT_EQ(form->lb_ListFile.ItemIndex, -1);
+    EXPECT_EQ(highlighted(*form), -1);
+
+    dialogs = RecordingDialogs();
+    dialogs.yesNo = UserDialogs::Yes;
+    form->lv_ListFile->setCurrentRow(0);
+    form->ppm_LvListPopup();
+    ASSERT_TRUE(form->usupiktogram1->isEnabled());
+    form->usupiktogram1->trigger();
+    EXPECT_EQ(dialogs.yesNoAsked, std::vector<QString>{"Czy usunąć piktogram „001 Zepsuty.vkz”?"});
+    for (const char *f : {"001 Zepsuty.vkz", "001 Zepsuty.bmp", "001 Zepsuty.png"})
+        EXPECT_FALSE(QFile::exists(folder("Result") + f)) << f;
+    // The next first document opens.
+    EXPECT_EQ(form->lb_ListFile.Items, QStringList({"002 B.vkz"}));
+    EXPECT_EQ(form->doc().CFName, "002 B.vkz");
+    EXPECT_EQ(form->doc().Dimension, 3);
+    EXPECT_EQ(form->lb_ListFile.ItemIndex, 0);
+    EXPECT_EQ(highlighted(*form), 0);
+    EXPECT_TRUE(dialogs.errors.empty());
+}
