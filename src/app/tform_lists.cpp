@@ -174,7 +174,7 @@ void T_Form::lv_ListFileSelectItem()
 {
     const int row = lv_ListFile->currentRow();
     const bool selected = row >= 0 && !lv_ListFile->selectedItems().isEmpty() && row < lb_ListFile.Items.size();
-    lv_ListFile->setToolTip(selected ? QStringLiteral("Dwukrotnie kliknięcie zaznaczonej miniatury otworzy plik z "
+    lv_ListFile->setToolTip(selected ? QStringLiteral("Dwukrotne kliknięcie zaznaczonej miniatury otworzy plik z "
                                                       "piktogramem ") + lb_ListFile.Items[row]
                                      : QStringLiteral("Kliknij jedną z miniatur"));
 }

@@ -153,7 +153,7 @@ TEST_F(WindowTest, DeleteIsOfferedAwayFromTheOpenDocumentAndRemovesAllThreeFiles
     form->ppm_LvListPopup();
     EXPECT_TRUE(form->usupiktogram1->isEnabled());
     EXPECT_EQ(form->lv_ListFile->toolTip(),
-              "Dwukrotnie kliknięcie zaznaczonej miniatury otworzy plik z piktogramem 002 B.vkz");
+              "Dwukrotne kliknięcie zaznaczonej miniatury otworzy plik z piktogramem 002 B.vkz");
     form->usupiktogram1->trigger();
     for (const char *f : {"002 B.vkz", "002 B.bmp", "002 B.png"})
         EXPECT_FALSE(QFile::exists(folder("Result") + f)) << f;
