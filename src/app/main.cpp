@@ -3,6 +3,7 @@
 #include "document/textformat.h"
 #include "editorapp.h"
 #include "listreference.h"
+#include "plural.h"
 #include "render/pictures.h"
 #include "render/pngfile.h"
 
@@ -35,7 +36,8 @@ static void printHelp()
               "  merisko --help                ta pomoc");
 }
 
-/// Reads each document as the editor would; prints "FILE: N warstw" or the Polish error.
+/// Reads each document as the editor would; prints "FILE: 5 warstw" ("1 warstwa", "2 warstwy") or
+/// the Polish error.
 static int checkDocuments(int argc, char **argv)
 {
     int status = 0;
@@ -44,7 +46,8 @@ static int checkDocuments(int argc, char **argv)
         try {
             const std::string name = path.substr(path.find_last_of('/') + 1);
             const PictoDocument doc = ParseDocument(LoadPictoLines(path), name);
-            std::printf("%s: %d warstw\n", path.c_str(), doc.Dimension);
+            std::printf("%s: %d %s\n", path.c_str(), doc.Dimension,
+                        PolishPlural(doc.Dimension, "warstwa", "warstwy", "warstw"));
         } catch (const std::exception &e) {
             std::fprintf(stderr, "%s: %s\n", path.c_str(), e.what());
             status = 1;
