@@ -171,6 +171,15 @@ TEST(PngFile, BadFilesThrowPolishErrors)
         }
     }
 
+    // A folder is named as such, in the same words as for a document.
+    QDir(dir.path()).mkdir("folder.png");
+    try {
+        LoadPngBitmap(dir.filePath("folder.png"), 8, 8);
+        ADD_FAILURE() << "a folder was read";
+    } catch (const PngError &e) {
+        EXPECT_EQ(e.message(), "Nie można otworzyć pliku \"" + dir.filePath("folder.png") + "\". To jest folder, a nie plik.");
+    }
+
     // A header claiming an absurd size is refused before any pixels are read.
     QByteArray huge = bytes;
     huge.replace(16, 8, QByteArray::fromHex("0000800100000010"));
@@ -308,4 +317,42 @@ TEST(PngFile, APictureThatDoesNotFitIsAFailureAndTheOldOneStays)
         QFile::remove(path);
         QFile::remove(dir.filePath("cel"));
     }
+}
+
+// A document thumbnail is shown only when the file holds all of its 64 × 64 pixels; anything else
+// gives no picture, and the document list shows its placeholder.
+TEST(BmpThumbnail, OnlyAWholeThumbnailOfTheRightSizeIsShown)
+{
+    QTemporaryDir dir;
+    const QString whole = dir.filePath("whole.bmp");
+    SaveBmpFile(Distinct(64, 64), whole);
+    const QByteArray bytes = ReadAll(whole);
+    EXPECT_EQ(LoadBmpThumbnail(whole, 64).convertToFormat(QImage::Format_RGB32), Distinct(64, 64));
+
+    // A thumbnail with a colour table reads as well.
+    ASSERT_TRUE(Distinct(64, 64).convertToFormat(QImage::Format_Indexed8).save(dir.filePath("indexed.bmp"), "BMP"));
+    EXPECT_FALSE(LoadBmpThumbnail(dir.filePath("indexed.bmp"), 64).isNull());
+
+    SaveBmpFile(Distinct(64, 48), dir.filePath("64x48.bmp"));
+    QDir(dir.path()).mkdir("folder.bmp");
+    const struct {
+        const char *name;
+        QByteArray bytes;  ///< written unless empty
+    } cases[] = {
+        {"half.bmp", bytes.left(bytes.size() / 2)},
+        {"one byte short.bmp", bytes.left(bytes.size() - 1)},
+        {"header only.bmp", bytes.left(54)},
+        {"text.bmp", "to nie jest obraz"},
+        {"64x48.bmp", {}},
+        {"missing.bmp", {}},
+        {"folder.bmp", {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.bytes.isEmpty())
+            WriteAll(dir.filePath(c.name), c.bytes);
+        EXPECT_TRUE(LoadBmpThumbnail(dir.filePath(c.name), 64).isNull());
+    }
+    // Why the check is ours: Qt reads the half file as a whole 64 × 64 picture, its lower half black.
+    EXPECT_EQ(QImage(dir.filePath("half.bmp")).size(), QSize(64, 64));
 }
