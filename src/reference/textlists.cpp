@@ -1,12 +1,11 @@
 #include "reference/textlists.h"
 
+#include "document/atomicfile.h"
 #include "document/errors.h"
 #include "document/readfile.h"
 #include "document/textformat.h"
 #include "reference/cp1250.h"
 
-#include <cerrno>
-#include <fstream>
 #include <stdexcept>
 
 std::vector<std::string> LoadTextLines(const std::string &path)
@@ -28,10 +27,5 @@ void SaveTextLines(const std::string &path, const std::vector<std::string> &line
             throw std::invalid_argument("wiersz \"" + line + "\" ma znak spoza polskiego alfabetu");
         text += *encoded + "\r\n";
     }
-    errno = 0;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out)
-        throw FileError(FileCreateMessage(path, SystemReason(errno)));
+    WriteFileAtomically(path, text);
 }
