@@ -71,6 +71,13 @@ std::string PictureProblemText(PictureProblem problem)
     case PictureProblem::Empty: return "Obraz jest pusty.";
     case PictureProblem::TooLarge: return "Obraz ma zbyt duże wymiary.";
     case PictureProblem::Encoding: return "Błąd kodowania obrazu PNG.";
+    case PictureProblem::NotPng: return "To nie jest poprawny obraz PNG.";
     }
     return {};
+}
+
+std::string PictureSizeText(unsigned long width, unsigned long height, unsigned long limit)
+{
+    return "Obraz ma zbyt duże wymiary (" + std::to_string(width) + " × " + std::to_string(height) +
+           " pikseli, najwyżej " + std::to_string(limit) + " × " + std::to_string(limit) + ").";
 }

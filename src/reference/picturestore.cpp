@@ -1,6 +1,7 @@
 #include "reference/picturestore.h"
 
 #include "document/errors.h"
+#include "document/runtimetexts.h"
 #include "reference/cp1250.h"
 #include "render/pngfile.h"
 
@@ -168,9 +169,7 @@ QImage ReadReferencePicto(const QString &folder, int number, QString &name)
     }
     const std::string where = Where(Joined(root, "D.bb"), number);
     if (width > MaxPictureSide || height > MaxPictureSide)
-        throw ReferenceError(0, where + "obraz ma zbyt duże wymiary (" + std::to_string(width) + " × " +
-                                    std::to_string(height) + " pikseli, najwyżej " + std::to_string(MaxPictureSide) +
-                                    " × " + std::to_string(MaxPictureSide) + ")");
+        throw ReferenceError(0, where + PictureSizeText(width, height, MaxPictureSide));
     try {
         QImage picture = LoadPngBitmapFromMemory(png, int(width), int(height));
         name = QString::fromStdString(record.name);

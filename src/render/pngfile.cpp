@@ -107,9 +107,10 @@ Status ReadPixels(png_structp png, png_infop info, ReadState *st, png_uint_32 ke
     return Status::Ok;
 }
 
-QImage Decode(const QByteArray &bytes, int width, int height, const QString &notPngMessage,
-              const QString &tooLargeMessage)
+// where: what the messages start with, e.g. "Plik "x": ", or nothing.
+QImage Decode(const QByteArray &bytes, int width, int height, const std::string &where)
 {
+    const QString notPngMessage = QString::fromStdString(where + PictureProblemText(PictureProblem::NotPng));
     if (bytes.size() < 8
         || png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.constData()), 0, 8) != 0)
         throw PngError(notPngMessage);
@@ -142,7 +143,7 @@ QImage Decode(const QByteArray &bytes, int width, int height, const QString &not
     png_destroy_read_struct(&png, &info, nullptr);
 
     if (status == Status::TooLarge)
-        throw PngError(tooLargeMessage.arg(st.width).arg(st.height));
+        throw PngError(QString::fromStdString(where + PictureSizeText(st.width, st.height, MaxDimension)));
     if (status != Status::Ok)
         throw PngError(notPngMessage);
 
@@ -231,17 +232,12 @@ QImage LoadPngBitmap(const QString &path, int width, int height)
     } catch (const FileError &e) {
         throw PngError(QString::fromUtf8(e.what()));
     }
-    return Decode(bytes, width, height,
-                  QStringLiteral("Plik \"%1\" nie jest poprawnym obrazem PNG.").arg(path),
-                  QStringLiteral("Obraz PNG w pliku \"%1\" ma zbyt duże wymiary (%2 × %3 pikseli).")
-                      .arg(path, QStringLiteral("%1"), QStringLiteral("%2")));
+    return Decode(bytes, width, height, "Plik \"" + path.toStdString() + "\": ");
 }
 
 QImage LoadPngBitmapFromMemory(const QByteArray &bytes, int width, int height)
 {
-    return Decode(bytes, width, height,
-                  QStringLiteral("Dane nie są poprawnym obrazem PNG."),
-                  QStringLiteral("Obraz PNG ma zbyt duże wymiary (%1 × %2 pikseli)."));
+    return Decode(bytes, width, height, {});
 }
 
 QImage LoadBmpThumbnail(const QString &path, int size)

@@ -182,7 +182,7 @@ TEST_F(StoreTest, BytesThatAreNotAPngGiveTheDecodersError)
         } catch (const ReferenceError &e) {
             EXPECT_EQ(e.code(), 0);
             EXPECT_EQ(e.what(), "Plik \"" + path("D.bb") + "\", piktogram wzorcowy nr " + std::to_string(number) +
-                                    ": Dane nie są poprawnym obrazem PNG.");
+                                    ": To nie jest poprawny obraz PNG.");
         }
     };
     std::string data = readFile("D.bb");
@@ -220,8 +220,8 @@ TEST_F(StoreTest, APictureClaimingAHugeSizeIsRefusedWithoutReservingItsPixels)
     } catch (const ReferenceError &e) {
         EXPECT_EQ(e.code(), 0);
         EXPECT_EQ(e.what(), "Plik \"" + path("D.bb") +
-                                "\", piktogram wzorcowy nr 3: obraz ma zbyt duże wymiary (16384 × 16384 pikseli, "
-                                "najwyżej 1024 × 1024)");
+                                "\", piktogram wzorcowy nr 3: Obraz ma zbyt duże wymiary (16384 × 16384 pikseli, "
+                                "najwyżej 1024 × 1024).");
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     EXPECT_LT(PeakKilobytes() - before, 16L * 1024) << "kilobytes taken at the peak";
