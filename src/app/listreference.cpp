@@ -1,6 +1,7 @@
 #include "listreference.h"
 
 #include "reference/picturestore.h"
+#include "reference/strip.h"
 #include "reference/textlists.h"
 
 #include <cstdio>
@@ -10,9 +11,10 @@
 
 int ListReference(const QString &baseFolder)
 {
+    const std::string meaningsPath = (baseFolder + "/F.de").toStdString();
     std::vector<std::string> meanings;
     try {
-        meanings = LoadTextLines((baseFolder + "/F.de").toStdString());
+        meanings = LoadTextLines(meaningsPath);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
@@ -23,11 +25,12 @@ int ListReference(const QString &baseFolder)
         try {
             QString name;
             const QImage picture = ReadReferencePicto(baseFolder, numbers[k], name);
-            const std::string meaning = k < meanings.size() ? meanings[k] : std::string();
+            const std::string &meaning = MeaningLine(meanings, int(k), meaningsPath);
             std::printf("%5d  %s (%d × %d): %s\n", numbers[k], name.toStdString().c_str(), picture.width(),
                         picture.height(), meaning.c_str());
         } catch (const std::exception &e) {
-            std::fprintf(stderr, "%5d: %s\n", numbers[k], e.what());
+            // The message names the pictogram and the file.
+            std::fprintf(stderr, "%s\n", e.what());
             status = 1;
         }
     }

@@ -1,6 +1,7 @@
 // The editing view, the layer list, the preview and the document list of the main window.
 #include "messages/catalogue.h"
 #include "render/pictures.h"
+#include "render/pngfile.h"
 #include "tform.h"
 
 #include <QFile>
@@ -81,9 +82,7 @@ void T_Form::FillFileList()
     lv_ListFile->clear();
     for (const QString &name : lb_ListFile.Items) {
         const QString bmp = folders.Base_R + name.left(name.size() - 4) + ".bmp";
-        QImage thumb;
-        if (QFileInfo::exists(bmp))
-            thumb.load(bmp);
+        QImage thumb = LoadBmpThumbnail(bmp, 64);
         if (thumb.width() != 64 || thumb.height() != 64)
             thumb = i_Dupl;
         auto *item = new QListWidgetItem(lv_ListFile);

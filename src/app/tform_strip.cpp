@@ -47,7 +47,6 @@ void T_Form::p_Picto_TaveloClick()
 {
     const std::array<StripChoice, 4> chosen = ChooseStripPictograms(Random);
     for (int i = 0; i < 4; ++i) {
-        TDefin[i] = chosen[i].field < lb_Defin.size() ? lb_Defin[chosen[i].field] : QString();
         T_Set_Pikto[i] = chosen[i].number;
     }
     if (dict)
@@ -56,6 +55,7 @@ void T_Form::p_Picto_TaveloClick()
         QString name;
         QImage picture;
         try {
+            TDefin[j] = MeaningLine(lb_Defin, chosen[j].field, (folders.Base_B + "F.de").toStdString());
             picture = ReadReferencePicto(folders.Base_B, T_Set_Pikto[j], name);
         } catch (const std::exception &e) {
             // The refresh stops here: later tiles keep their picture and name.

@@ -2,14 +2,54 @@
 
 #include "document/errors.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-const char *const TemporarySuffix = ".zapis~";
+namespace {
+
+constexpr char NameLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+bool isNameLetter(char ch)
+{
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9');
+}
+
+// A fresh temporary name in folder (empty or ending with '/'); each call draws other letters.
+std::string temporaryName(const std::string &folder)
+{
+    static std::atomic<uint64_t> calls{0};
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    // splitmix64 of the time, the process and a counter: names differ between calls and programs.
+    uint64_t x = uint64_t(now.tv_nsec) ^ (uint64_t(now.tv_sec) << 30) ^ (uint64_t(::getpid()) << 42)
+                 ^ (calls.fetch_add(1) * 0x9E3779B97F4A7C15ull);
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    x ^= x >> 31;
+    std::string name = folder + std::string(TemporaryPrefix);
+    for (std::size_t i = 0; i < TemporaryUniqueLength; ++i, x /= 62)
+        name += NameLetters[x % 62];
+    return name + std::string(TemporarySuffix);
+}
+
+} // namespace
+
+bool IsTemporaryName(std::string_view name)
+{
+    if (name.size() != TemporaryPrefix.size() + TemporaryUniqueLength + TemporarySuffix.size()
+        || !name.starts_with(TemporaryPrefix) || !name.ends_with(TemporarySuffix))
+        return false;
+    const std::string_view unique = name.substr(TemporaryPrefix.size(), TemporaryUniqueLength);
+    return std::all_of(unique.begin(), unique.end(), isNameLetter);
+}
 
 std::string ResolveWriteTarget(const std::string &path)
 {
@@ -55,13 +95,20 @@ bool writeAll(int fd, std::string_view bytes)
 void WriteFileAtomically(const std::string &path, std::string_view bytes, bool sync)
 {
     const std::string target = ResolveWriteTarget(path);
-    const std::string temp = target + TemporarySuffix;
+    const std::size_t slash = target.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     struct stat old;
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
 
-    // O_NOFOLLOW: a link lying under the temporary name is never written through.
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
-    // Not created: whatever lies under the temporary name is not ours to remove.
+    // O_EXCL: the temporary file is always a new one of ours, never a file or link lying there.
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = temporaryName(folder);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
     if (fd < 0)
         throw FileError(FileCreateMessage(path, SystemReason(errno)));
 

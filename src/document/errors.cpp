@@ -2,14 +2,32 @@
 
 #include "document/runtimetexts.h"
 
+std::string VisibleBytes(std::string_view bytes)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b >= 0x20 && b < 0x7F) {
+            out += ch;
+        } else {
+            out += "\\x";
+            out += hex[b >> 4];
+            out += hex[b & 0xF];
+        }
+    }
+    return out;
+}
+
 std::string IntegerConvertMessage(const std::string &field)
 {
-    return FormatRuntimeText(RuntimeMessage::IntegerConvert, {field});
+    return FormatRuntimeText(RuntimeMessage::IntegerConvert, {VisibleBytes(field)});
 }
 
 std::string FloatConvertMessage(const std::string &field)
 {
-    return FormatRuntimeText(RuntimeMessage::FloatConvert, {field});
+    return FormatRuntimeText(RuntimeMessage::FloatConvert, {VisibleBytes(field)});
 }
 
 std::string FileOpenMessage(const std::string &path, const std::string &reason)
@@ -36,7 +54,10 @@ std::string InOutMessage(int code)
     }
 }
 
-ListIndexError::ListIndexError(int index) : std::out_of_range(ListIndexMessage(index)) {}
+ListIndexError::ListIndexError(int index, const std::string &where)
+    : std::out_of_range(where + ListIndexMessage(index))
+{
+}
 
 InOutError::InOutError(int code) : std::runtime_error(InOutMessage(code)), m_code(code) {}
 

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 /// A field of the document text that is not a valid number.
 class ConvertError : public std::runtime_error {
@@ -23,10 +24,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-/// A list or array addressed outside its entries: "Indeks listy poza zakresem (index)".
+/// A list or array addressed outside its entries: "Indeks listy poza zakresem (index)", after
+/// where (e.g. "Plik "F.de", wiersz 30: ") when given.
 class ListIndexError : public std::out_of_range {
 public:
-    explicit ListIndexError(int index);
+    explicit ListIndexError(int index, const std::string &where = {});
 };
 
 /// Input/output codes of InOutError, as the run-time library numbers them.
@@ -42,9 +44,13 @@ private:
     int m_code;
 };
 
-/// "'field' nie jest poprawną wartością liczbową"
+/// Bytes as a message can show them whole: printable ASCII as it is, every other byte as "\xNN"
+/// (a NUL would end the message, and a stray byte of another encoding would show as garbage).
+std::string VisibleBytes(std::string_view bytes);
+
+/// "'field' nie jest poprawną wartością liczbową", the field shown by VisibleBytes
 std::string IntegerConvertMessage(const std::string &field);
-/// "'field' nie jest poprawną wartością "
+/// The same text for a fixed-point field
 std::string FloatConvertMessage(const std::string &field);
 /// "Nie można otworzyć pliku "path". reason"
 std::string FileOpenMessage(const std::string &path, const std::string &reason);
@@ -52,7 +58,7 @@ std::string FileOpenMessage(const std::string &path, const std::string &reason);
 std::string FileCreateMessage(const std::string &path, const std::string &reason);
 /// "Indeks listy poza zakresem (index)"
 std::string ListIndexMessage(int index);
-/// "Nieznaleziono pliku", "Czytanie za końcem pliku" or "I/O błąd code"
+/// "Nie znaleziono pliku", "Czytanie za końcem pliku" or "Błąd wejścia/wyjścia code"
 std::string InOutMessage(int code);
 /// The system's reason for a failed file operation, in Polish.
 std::string SystemReason(int err);

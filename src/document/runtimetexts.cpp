@@ -7,14 +7,13 @@ namespace {
 
 const std::array<RuntimeText, 8> kTexts{{
     {"'%s' is not a valid integer value", "'%s' nie jest poprawną wartością liczbową"},
-    // The Polish text ends after "wartością" and a space, as users of the editor know it.
-    {"'%s' is not a valid floating point value", "'%s' nie jest poprawną wartością "},
+    {"'%s' is not a valid floating point value", "'%s' nie jest poprawną wartością liczbową"},
     {"Cannot open file \"%s\". %s", "Nie można otworzyć pliku \"%s\". %s"},
     {"Cannot create file \"%s\". %s", "Nie można stworzyć pliku \"%s\". %s"},
     {"List index out of bounds (%d)", "Indeks listy poza zakresem (%d)"},
-    {"File not found", "Nieznaleziono pliku"},
+    {"File not found", "Nie znaleziono pliku"},
     {"Read beyond end of file", "Czytanie za końcem pliku"},
-    {"I/O error %d", "I/O błąd %d"},
+    {"I/O error %d", "Błąd wejścia/wyjścia %d"},
 }};
 
 } // namespace
@@ -72,6 +71,13 @@ std::string PictureProblemText(PictureProblem problem)
     case PictureProblem::Empty: return "Obraz jest pusty.";
     case PictureProblem::TooLarge: return "Obraz ma zbyt duże wymiary.";
     case PictureProblem::Encoding: return "Błąd kodowania obrazu PNG.";
+    case PictureProblem::NotPng: return "To nie jest poprawny obraz PNG.";
     }
     return {};
+}
+
+std::string PictureSizeText(unsigned long width, unsigned long height, unsigned long limit)
+{
+    return "Obraz ma zbyt duże wymiary (" + std::to_string(width) + " × " + std::to_string(height) +
+           " pikseli, najwyżej " + std::to_string(limit) + " × " + std::to_string(limit) + ").";
 }

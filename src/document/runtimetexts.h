@@ -35,10 +35,13 @@ std::string FormatRuntimeText(RuntimeMessage message, std::initializer_list<std:
 /// e.g. "Brak miejsca na dysku." for a full disk.
 std::string FileReasonText(int err);
 
-/// Why a picture file could not be made, besides the system's reasons.
+/// Why a picture could not be read or made, besides the system's reasons.
 enum class PictureProblem {
     Empty,       ///< there is no picture to write
     TooLarge,    ///< wider or higher than a PNG file of ours may be
     Encoding,    ///< the PNG coder failed
+    NotPng,      ///< the bytes are not a whole PNG picture
 };
 std::string PictureProblemText(PictureProblem problem);
+/// "Obraz ma zbyt duże wymiary (width × height pikseli, najwyżej limit × limit)."
+std::string PictureSizeText(unsigned long width, unsigned long height, unsigned long limit);

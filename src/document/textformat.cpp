@@ -2,14 +2,12 @@
 
 #include "document/atomicfile.h"
 #include "document/errors.h"
+#include "document/readfile.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string_view>
 
 std::string PadLeft(std::string text, std::size_t width)
@@ -313,17 +311,46 @@ static std::string where(const std::string &fileName, int line)
     return w + "wiersz " + std::to_string(line + 1) + ": ";
 }
 
+// Why a header that does not read may be text of another kind, or empty when it looks like ours.
+static std::string otherEncodingNote(const std::vector<std::string> &lines)
+{
+    const std::string &header = lines[0];
+    if (header.starts_with("\xEF\xBB\xBF"))
+        return "; plik zaczyna się znacznikiem kodowania UTF-8 (bajty EF BB BF), a dokument musi być "
+               "zwykłym tekstem bez tego znacznika";
+    const bool allZero = std::all_of(lines.begin(), lines.end(), [](const std::string &line) {
+        return line.find_first_not_of('\0') == std::string::npos;
+    });
+    if (allZero)
+        return "; plik zawiera same bajty zerowe";
+    // UTF-16 puts a zero beside every ASCII character, in even or odd places; a byte-order mark may lead.
+    const std::string_view text = std::string_view(header).substr(0, 20);
+    int zerosAt[2] = {0, 0};
+    for (std::size_t i = 0; i < text.size(); ++i)
+        zerosAt[i % 2] += text[i] == '\0';
+    const bool mark = header.starts_with("\xFF\xFE") || header.starts_with("\xFE\xFF");
+    const std::size_t half = text.size() / 2;
+    if (mark || (half >= 1 && (std::size_t(zerosAt[0]) == half || std::size_t(zerosAt[1]) == half)
+                 && (zerosAt[0] == 0 || zerosAt[1] == 0)))
+        return "; plik wygląda na tekst w kodowaniu UTF-16 (dwa bajty na znak), a dokument musi być "
+               "zwykłym tekstem jednobajtowym";
+    return {};
+}
+
 PictoDocument ParseDocument(const std::vector<std::string> &lines, const std::string &fileName)
 {
     if (lines.empty())
         throw DocumentError(where(fileName, 0) + "brak wiersza nagłówka");
+    // What a file of no bytes at all splits into.
+    if (lines.size() == 1 && lines[0].empty())
+        throw DocumentError(where(fileName, 0) + (fileName.empty() ? "dokument" : "plik") + " jest pusty (0 bajtów)");
     PictoDocument doc;
     int32_t count = 0;
     try {
         count = readInteger(fieldAt(lines[0], 1));
         doc.Ind_Curve = readInteger(fieldAt(lines[0], 11));
     } catch (const ConvertError &e) {
-        throw DocumentError(where(fileName, 0) + e.what());
+        throw DocumentError(where(fileName, 0) + e.what() + otherEncodingNote(lines));
     }
     if (count < 0 || count > 65535)
         throw DocumentError(where(fileName, 0) + "niepoprawna liczba warstw " + std::to_string(count));
@@ -368,14 +395,7 @@ std::vector<std::string> SplitLines(const std::string &text)
 
 std::vector<std::string> LoadPictoLines(const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw FileError(FileOpenMessage(path, SystemReason(errno)));
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        throw FileError(FileOpenMessage(path, SystemReason(EIO)));
-    return SplitLines(text.str());
+    return SplitLines(ReadWholeFile(path));
 }
 
 void SavePictoText(const std::string &path, const std::vector<std::string> &lines, bool sync)

@@ -1,5 +1,7 @@
 #include "documentfolder.h"
 
+#include "document/atomicfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,12 +24,17 @@ SaveTarget CheckSaveTarget(const FileStamp &openFile, const QString &path)
     return FileStamp::Of(path) == openFile ? SaveTarget::OwnFile : SaveTarget::OwnFileChanged;
 }
 
+bool IsInterruptedSaveName(const QString &name)
+{
+    return IsTemporaryName(QFile::encodeName(name).toStdString())
+           || name.endsWith(QLatin1String(InterruptedSaveSuffix), Qt::CaseSensitive);
+}
+
 void RemoveInterruptedSaves(const QString &folder)
 {
-    const QString suffix = QString::fromLatin1(InterruptedSaveSuffix);
     const QDir dir(folder);
     const QDir::Filters plainFiles = QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks | QDir::CaseSensitive;
-    for (const QFileInfo &f : dir.entryInfoList({QStringLiteral("*") + suffix}, plainFiles, QDir::NoSort))
-        if (f.fileName().endsWith(suffix, Qt::CaseSensitive))
+    for (const QFileInfo &f : dir.entryInfoList({QStringLiteral("*~")}, plainFiles, QDir::NoSort))
+        if (IsInterruptedSaveName(f.fileName()))
             QFile::remove(f.absoluteFilePath());
 }

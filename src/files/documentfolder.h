@@ -28,9 +28,13 @@ enum class SaveTarget {
 /// openFile: the stamp of the open document's file; path: where the save would write.
 SaveTarget CheckSaveTarget(const FileStamp &openFile, const QString &path);
 
-/// The ending of the temporary file a save writes before renaming it over the document.
+/// The ending of the temporary files that earlier versions of the program wrote beside a document.
 inline constexpr char InterruptedSaveSuffix[] = ".vkz.zapis~";
 
-/// Removes from folder the temporary files left by saves that never finished ("X.vkz.zapis~"):
-/// plain files whose names end exactly so, nothing else.
+/// Whether a file name is that of a temporary file a save writes before renaming it over the
+/// document (IsTemporaryName), or one of the form earlier versions used ("X.vkz.zapis~").
+bool IsInterruptedSaveName(const QString &name);
+
+/// Removes from folder the temporary files left by saves that never finished: plain files whose
+/// names are those of IsInterruptedSaveName, nothing else.
 void RemoveInterruptedSaves(const QString &folder);

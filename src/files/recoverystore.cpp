@@ -1,5 +1,6 @@
 #include "recoverystore.h"
 
+#include "document/atomicfile.h"
 #include "document/textformat.h"
 
 #include <QDir>
@@ -42,8 +43,9 @@ RecoveryStore::Found RecoveryStore::Scan(const QString &documentsFolder)
     if (!dir.exists())
         return found;
     // A write cut short by a crash leaves its temporary file; the copy itself is still whole.
-    for (const QString &left : dir.entryList({QStringLiteral("*.zapis~")}, QDir::Files | QDir::Hidden))
-        QFile::remove(m_folder + left);
+    for (const QString &left : dir.entryList({QStringLiteral("*~")}, QDir::Files | QDir::Hidden))
+        if (IsTemporaryName(QFile::encodeName(left).toStdString()) || left.endsWith(QLatin1String(".zapis~")))
+            QFile::remove(m_folder + left);
     const QFileInfoList copies =
         dir.entryInfoList({QStringLiteral("*.vkz")}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &copy : copies) {

@@ -25,12 +25,13 @@ inline constexpr std::string_view PictoList =
 /// The 30 numbers of PictoList in field order.
 std::vector<int> PictoNumbers();
 
-/// A failed read of the store. what() is the Polish input/output message: "Nieznaleziono pliku",
-/// "Czytanie za końcem pliku", "I/O błąd N" or the PNG decoder's message.
+/// A failed read of the store. what() names the file and the pictogram, then gives the Polish
+/// reason: "Plik "…/D.bb", piktogram wzorcowy nr 7: Czytanie za końcem pliku (…)".
 class ReferenceError : public std::runtime_error {
 public:
     ReferenceError(int code, const std::string &message);
-    /// 2 file not found, 100 read beyond the end, 131 negative seek, 0 not a PNG picture.
+    /// 2 file not found, 5 access denied, 100 read beyond the end, 131 negative seek, 0 not a PNG
+    /// picture, otherwise the system's error number.
     int code() const { return m_code; }
 
 private:
@@ -52,6 +53,6 @@ struct ReferenceRecord {
 /// number is checked against the file sizes first. Throws ReferenceError.
 ReferenceRecord ReadReferenceRecord(const std::string &folder, int number);
 
-/// The picture of reference pictogram number, decoded from PNG at its own size (24-bit), and
-/// its name. Throws ReferenceError, also for data that is not a PNG picture.
+/// The picture of reference pictogram number, decoded from PNG at its own size (24-bit, at most
+/// 1024 × 1024), and its name. Throws ReferenceError, also for data that is not a PNG picture.
 QImage ReadReferencePicto(const QString &folder, int number, QString &name);

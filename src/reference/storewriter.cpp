@@ -1,11 +1,11 @@
 #include "reference/storewriter.h"
 
+#include "document/atomicfile.h"
 #include "reference/cp1250.h"
 #include "reference/picturestore.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
 #include <stdexcept>
 
 namespace {
@@ -16,13 +16,10 @@ void PutLittleEndian32(std::string &bytes, std::size_t at, int32_t value)
         bytes[at + i] = char((uint32_t(value) >> (8 * i)) & 0xFF);
 }
 
+// Whole or not at all, with the Polish reason of a failure (FileError).
 void WriteFile(const std::string &path, const std::string &bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    out.close();
-    if (!out)
-        throw std::runtime_error("Nie można zapisać pliku \"" + path + "\"");
+    WriteFileAtomically(path, bytes);
 }
 
 } // namespace

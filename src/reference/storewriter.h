@@ -18,6 +18,6 @@ std::string PictoNameField(const std::string &name);
 
 /// Writes folder/"E.bt" and folder/"D.bb": index records 0 … the largest number (records of no
 /// entry are zero: no chunks, no name) and the chunks of each picture, 255 bytes each, the last
-/// one shorter. Throws std::invalid_argument for a bad entry and std::runtime_error when a
+/// one shorter. Throws std::invalid_argument for a bad entry and FileError (a std::runtime_error) when a
 /// file cannot be written.
 void WriteReferenceStore(const std::string &folder, const std::vector<ReferenceEntry> &entries);

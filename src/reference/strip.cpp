@@ -21,3 +21,12 @@ std::array<StripChoice, 4> ChooseStripPictograms(const std::function<int(int)> &
     }
     return chosen;
 }
+
+std::string MeaningPlace(int field, const std::string &path)
+{
+    const std::vector<int> numbers = PictoNumbers();
+    const std::string pictogram = field >= 0 && field < int(numbers.size())
+                                      ? "piktogram wzorcowy nr " + std::to_string(numbers[std::size_t(field)]) + " "
+                                      : std::string();
+    return "Plik \"" + path + "\", " + pictogram + "(wiersz " + std::to_string(field + 1) + "): ";
+}

@@ -1,22 +1,16 @@
 #include "reference/textlists.h"
 
+#include "document/atomicfile.h"
 #include "document/errors.h"
+#include "document/readfile.h"
 #include "document/textformat.h"
 #include "reference/cp1250.h"
 
-#include <cerrno>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 std::vector<std::string> LoadTextLines(const std::string &path)
 {
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw FileError(FileOpenMessage(path, SystemReason(errno)));
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::vector<std::string> lines = SplitLines(text);
+    std::vector<std::string> lines = SplitLines(ReadWholeFile(path));
     if (!lines.empty() && lines.back().empty())
         lines.pop_back();
     for (std::string &line : lines)
@@ -33,10 +27,5 @@ void SaveTextLines(const std::string &path, const std::vector<std::string> &line
             throw std::invalid_argument("wiersz \"" + line + "\" ma znak spoza polskiego alfabetu");
         text += *encoded + "\r\n";
     }
-    errno = 0;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out)
-        throw FileError(FileCreateMessage(path, SystemReason(errno)));
+    WriteFileAtomically(path, text);
 }

@@ -2,13 +2,13 @@
 
 #include "document/atomicfile.h"
 #include "document/errors.h"
+#include "document/readfile.h"
 #include "document/runtimetexts.h"
 
 #include <QFile>
 
 #include <png.h>
 
-#include <cerrno>
 #include <csetjmp>
 #include <cstring>
 #include <vector>
@@ -107,9 +107,10 @@ Status ReadPixels(png_structp png, png_infop info, ReadState *st, png_uint_32 ke
     return Status::Ok;
 }
 
-QImage Decode(const QByteArray &bytes, int width, int height, const QString &notPngMessage,
-              const QString &tooLargeMessage)
+// where: what the messages start with, e.g. "Plik "x": ", or nothing.
+QImage Decode(const QByteArray &bytes, int width, int height, const std::string &where)
 {
+    const QString notPngMessage = QString::fromStdString(where + PictureProblemText(PictureProblem::NotPng));
     if (bytes.size() < 8
         || png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.constData()), 0, 8) != 0)
         throw PngError(notPngMessage);
@@ -142,7 +143,7 @@ QImage Decode(const QByteArray &bytes, int width, int height, const QString &not
     png_destroy_read_struct(&png, &info, nullptr);
 
     if (status == Status::TooLarge)
-        throw PngError(tooLargeMessage.arg(st.width).arg(st.height));
+        throw PngError(QString::fromStdString(where + PictureSizeText(st.width, st.height, MaxDimension)));
     if (status != Status::Ok)
         throw PngError(notPngMessage);
 
@@ -159,6 +160,46 @@ QImage Decode(const QByteArray &bytes, int width, int height, const QString &not
             dst[x] = qRgb(src[x * 3], src[x * 3 + 1], src[x * 3 + 2]);
     }
     return image;
+}
+
+uint32_t LittleEndian(const std::string &bytes, std::size_t at, int size)
+{
+    uint32_t v = 0;
+    for (int i = size - 1; i >= 0; --i)
+        v = (v << 8) | uint8_t(bytes[at + std::size_t(i)]);
+    return v;
+}
+
+// Whether a Windows bitmap file holds all the pixel data its header announces. Qt's reader stops
+// quietly at the end of a file cut short and leaves the missing rows black.
+bool BmpIsWhole(const std::string &bytes)
+{
+    if (bytes.size() < 26 || bytes[0] != 'B' || bytes[1] != 'M')
+        return false;
+    const uint64_t pixelsAt = LittleEndian(bytes, 10, 4);
+    const uint32_t headerSize = LittleEndian(bytes, 14, 4);
+    int64_t width = 0, height = 0;
+    uint32_t bits = 0, compression = 0, imageSize = 0;
+    if (headerSize == 12) {  // the old OS/2 header
+        width = LittleEndian(bytes, 18, 2);
+        height = LittleEndian(bytes, 20, 2);
+        bits = LittleEndian(bytes, 24, 2);
+    } else if (headerSize >= 40 && bytes.size() >= 38) {
+        width = int32_t(LittleEndian(bytes, 18, 4));
+        height = int32_t(LittleEndian(bytes, 22, 4));
+        bits = LittleEndian(bytes, 28, 2);
+        compression = LittleEndian(bytes, 30, 4);
+        imageSize = LittleEndian(bytes, 34, 4);
+    } else {
+        return false;
+    }
+    if (width <= 0 || height == 0 || bits == 0)
+        return false;
+    // Plain rows (also with colour masks) have a known length; compressed data only its stated size.
+    const bool plainRows = compression == 0 || compression == 3 || compression == 6;
+    const uint64_t rowBytes = (uint64_t(width) * bits + 31) / 32 * 4;
+    const uint64_t pixelBytes = plainRows ? rowBytes * uint64_t(height < 0 ? -height : height) : imageSize;
+    return pixelBytes > 0 && bytes.size() >= pixelsAt + pixelBytes;
 }
 
 // Encodes rows of 8-bit RGB; the png/info structs and output are owned by the caller.
@@ -185,28 +226,33 @@ PngError::PngError(const QString &message)
 
 QImage LoadPngBitmap(const QString &path, int width, int height)
 {
-    QFile file(path);
-    const auto failure = [&] {
-        return PngError(QString::fromStdString(
-            FileOpenMessage(path.toStdString(), FileReasonText(errno ? errno : EIO))));
-    };
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        throw failure();
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw failure();
-    return Decode(bytes, width, height,
-                  QStringLiteral("Plik \"%1\" nie jest poprawnym obrazem PNG.").arg(path),
-                  QStringLiteral("Obraz PNG w pliku \"%1\" ma zbyt duże wymiary (%2 × %3 pikseli).")
-                      .arg(path, QStringLiteral("%1"), QStringLiteral("%2")));
+    QByteArray bytes;
+    try {
+        bytes = QByteArray::fromStdString(ReadWholeFile(QFile::encodeName(path).toStdString()));
+    } catch (const FileError &e) {
+        throw PngError(QString::fromUtf8(e.what()));
+    }
+    return Decode(bytes, width, height, "Plik \"" + path.toStdString() + "\": ");
 }
 
 QImage LoadPngBitmapFromMemory(const QByteArray &bytes, int width, int height)
 {
-    return Decode(bytes, width, height,
-                  QStringLiteral("Dane w pamięci nie są poprawnym obrazem PNG."),
-                  QStringLiteral("Obraz PNG w pamięci ma zbyt duże wymiary (%1 × %2 pikseli)."));
+    return Decode(bytes, width, height, {});
+}
+
+QImage LoadBmpThumbnail(const QString &path, int size)
+{
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(QFile::encodeName(path).toStdString());
+    } catch (const FileError &) {
+        return {};
+    }
+    QImage image;
+    if (!BmpIsWhole(bytes) || !image.loadFromData(QByteArray::fromStdString(bytes), "BMP")
+        || image.size() != QSize(size, size))
+        return {};
+    return image;
 }
 
 void WritePictureFile(const QByteArray &bytes, const QString &path)

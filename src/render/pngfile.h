@@ -1,5 +1,6 @@
 #pragma once
-// PNG pictures in and out of 24-bit bitmaps (QImage::Format_RGB32), through libpng.
+// PNG pictures in and out of 24-bit bitmaps (QImage::Format_RGB32), through libpng, and the
+// checked reading and writing of the other picture files beside the documents.
 
 #include <QByteArray>
 #include <QImage>
@@ -23,6 +24,11 @@ QImage LoadPngBitmap(const QString &path, int width, int height);
 
 /// Same as LoadPngBitmap, from PNG bytes held in memory.
 QImage LoadPngBitmapFromMemory(const QByteArray &bytes, int width, int height);
+
+/// The size × size picture of a Windows bitmap file (a document thumbnail), or a null picture
+/// when the file is missing, unreadable, cut short or of another size: the list then shows its
+/// placeholder.
+QImage LoadBmpThumbnail(const QString &path, int size);
 
 /// Writes the bytes of a picture file whole or not at all, the way the document's text is written
 /// (WriteFileAtomically): the old file stays when anything fails. Throws PngError.

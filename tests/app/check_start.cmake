@@ -44,6 +44,8 @@ elseif(CASE STREQUAL "damaged_book_page")
 elseif(CASE STREQUAL "damaged_word_lists")
   file(WRITE ${dir}/Base/F.de "\x81\x83\x88\x90\x98 \x01\r\r\n\n")
   file(WRITE ${dir}/Base/G.wo "")
+  # Three lines of meanings for four tiles: the first tile past them says which line is missing.
+  set(expect "Błąd: Plik \"[^\n]*/Base/F\\.de\", piktogram wzorcowy nr [0-9]+ \\(wiersz [0-9]+\\): Indeks listy poza zakresem \\([0-9]+\\)")
 elseif(CASE STREQUAL "unreadable_first_document")
   file(WRITE "${dir}/Result/000 Zepsuty.vkz" "         1         0\r\n         0         x $FFD7E1E1         1      0,00         0\r\n")
   set(expect "Błąd: .*000 Zepsuty\\.vkz")

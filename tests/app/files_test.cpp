@@ -1,4 +1,5 @@
 // New, save, save as, the save question and the export, driven through the main window.
+#include "../document/filesizelimit.h"
 #include "../files/dialogdriver.h"
 #include "appfixture.h"
 
@@ -208,9 +209,12 @@ TEST_F(FilesTest, AFailedWriteKeepsTheChangesTheOldFileAndSaysWhy)
     auto form = startWithTwo();
     const QByteArray before = fileBytes("001 A.vkz");
     modify(*form);
-    // A folder where the temporary file would go: the write fails even for the superuser.
-    QDir(folder("Result")).mkdir("001 A.vkz.zapis~");
-    EXPECT_FALSE(form->b_SavePictoClick(112));
+    // A disk that is full for the length of each save: the write fails even for the superuser.
+    const auto onAFullDisk = [](const std::function<bool()> &save) {
+        FileSizeLimit full(16);
+        return save();
+    };
+    EXPECT_FALSE(onAFullDisk([&] { return form->b_SavePictoClick(112); }));
     ASSERT_EQ(dialogs.errors.size(), 1u);
     EXPECT_TRUE(dialogs.errors[0].startsWith("Nie można stworzyć pliku")) << dialogs.errors[0].toStdString();
     EXPECT_TRUE(dialogs.errors[0].contains("001 A.vkz")) << dialogs.errors[0].toStdString();
@@ -221,13 +225,13 @@ TEST_F(FilesTest, AFailedWriteKeepsTheChangesTheOldFileAndSaysWhy)
     // Tak to the save question on closing: the save fails, so the window stays open.
     form->show();
     dialogs.answer = UserDialogs::Yes;
-    EXPECT_FALSE(form->close());
+    EXPECT_FALSE(onAFullDisk([&] { return form->close(); }));
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(dialogs.errors.size(), 2u);
 
     // Save As under a name whose failure would change the name: the old name stays.
     names.saveName = "001 A.vkz";
-    EXPECT_FALSE(form->b_SavePictoClick(113));
+    EXPECT_FALSE(onAFullDisk([&] { return form->b_SavePictoClick(113); }));
     EXPECT_EQ(form->doc().CFName, "001 A.vkz");
 }
 
@@ -589,23 +593,28 @@ TEST_F(FilesTest, TheOpenDocumentIsNamedInTheStatusBarAndHighlightedInTheList)
 TEST_F(FilesTest, InterruptedSavesAreRemovedWhenTheFolderIsListedAndNeverShown)
 {
     putDocument("001 A.vkz", snowmanLayers(2));
-    const QStringList left = {"001 A.vkz.zapis~", "Stary.vkz.zapis~", ".ukryty.vkz.zapis~"};
-    const QStringList kept = {"notatka.zapis~", "001 A.vkz.zapis~~", "001 A.VKZ.ZAPIS~", "001 A.vkz.zapis"};
+    // The saves of this version leave ".zapis-" and six letters or digits; earlier ones "X.vkz.zapis~".
+    const QStringList left = {".zapis-Ab3xY9~", ".zapis-000000~", "001 A.vkz.zapis~", "Stary.vkz.zapis~",
+                              ".ukryty.vkz.zapis~"};
+    const QStringList kept = {"notatka.zapis~", "001 A.vkz.zapis~~", "001 A.VKZ.ZAPIS~", "001 A.vkz.zapis",
+                              ".zapis-Ab3xY~", ".zapis-Ab3xY9Z~", ".zapis-Ab3.Y9~", "zapis-Ab3xY9~", ".zapis-Ab3xY9"};
     for (const QString &name : left + kept)
         putDocument(name, "         1         0\r\n");
     QDir(folder("Result")).mkdir("002 B.vkz.zapis~");  // a folder is not a file a save left
+    QDir(folder("Result")).mkdir(".zapis-Folder~");
     ASSERT_TRUE(QFile::link(folder("Result") + "001 A.vkz", folder("Result") + "Link.vkz.zapis~"));
+    ASSERT_TRUE(QFile::link(folder("Result") + "001 A.vkz", folder("Result") + ".zapis-Link00~"));
     auto form = start();
     for (const QString &name : left)
         EXPECT_FALSE(QFile::exists(folder("Result") + name)) << name.toStdString();
-    for (const QString &name : kept + QStringList{"002 B.vkz.zapis~", "Link.vkz.zapis~"})
+    for (const QString &name : kept + QStringList{"002 B.vkz.zapis~", ".zapis-Folder~", "Link.vkz.zapis~", ".zapis-Link00~"})
         EXPECT_TRUE(QFileInfo(folder("Result") + name).exists()) << name.toStdString();
     EXPECT_EQ(form->lb_ListFile.Items, QStringList({"001 A.vkz"}));
 
     // Left by another program while this one runs: gone at the next listing, after a save.
-    putDocument("001 A.vkz.zapis~", "cut short");
+    putDocument(".zapis-Q1w2E3~", "cut short");
     form->ButtonByTag(112)->click();
-    EXPECT_FALSE(QFile::exists(folder("Result") + "001 A.vkz.zapis~"));
+    EXPECT_FALSE(QFile::exists(folder("Result") + ".zapis-Q1w2E3~"));
     EXPECT_EQ(form->lb_ListFile.Items, QStringList({"001 A.vkz"}));
     EXPECT_TRUE(dialogs.errors.empty());
 }

@@ -143,3 +143,40 @@ TEST_F(AtomicFileTest, ALinkToAFullDiskKeepsItsTarget)
     EXPECT_TRUE(fs::is_symlink(dir / "a.png"));
     EXPECT_EQ(names(), (std::vector<std::string>{"a.png", "inne", "inne/a.png"}));
 }
+
+// The temporary file has a short name of its own, so a document whose name takes all 255 bytes the
+// system allows is saved like any other, and saved again over itself.
+TEST_F(AtomicFileTest, EveryNameTheSystemAllowsCanBeSaved)
+{
+    std::string polish;
+    while (polish.size() + 2 <= 255 - 4)
+        polish += "ł";  // two bytes each
+    polish += std::string(255 - 4 - polish.size(), 'a') + ".vkz";
+    for (const std::string &name : {std::string(244, 'a') + ".vkz", std::string(245, 'a') + ".vkz",
+                                    std::string(251, 'a') + ".vkz", polish}) {
+        SCOPED_TRACE(name.size());
+        const fs::path path = dir / name;
+        SavePictoText(path.string(), EmptyDocumentTemplate());
+        SavePictoText(path.string(), ExampleDocumentTemplate());
+        EXPECT_EQ(LoadPictoLines(path.string()), ExampleDocumentTemplate());
+        std::vector<std::string> expected{"inne", name};
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(names(), expected) << "no temporary file left";
+        fs::remove(path);
+    }
+    EXPECT_EQ(polish.size(), 255u);
+}
+
+TEST(TemporaryName, OnlyTheFormTheWriterMakes)
+{
+    const struct {
+        const char *name;
+        bool temporary;
+    } cases[] = {
+        {".zapis-Ab3xY9~", true},  {".zapis-000000~", true},   {".zapis-Ab3xY~", false},
+        {".zapis-Ab3xY9Z~", false}, {".zapis-Ab3.Y9~", false}, {"zapis-Ab3xY9~", false},
+        {".zapis-Ab3xY9", false},  {"a.vkz.zapis~", false},    {".zapis-Ab3xY9~~", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(IsTemporaryName(c.name), c.temporary) << c.name;
+}

@@ -113,7 +113,9 @@ TEST_F(RecoveryStoreTest, ADamagedCopyIsSetAsideReportedOnceAndNeverOffered)
     for (const auto &c : cases)
         putCopy(c.name, noon, c.bytes);
     putCopy("whole.vkz", noon);
-    putCopy("whole.vkz.zapis~", noon, cut);  // left by a write that was killed
+    putCopy(".zapis-Kx81Qz~", noon, cut);    // left by a write that was killed
+    putCopy("whole.vkz.zapis~", noon, cut);  // and by one of an earlier version
+    putCopy("notatka~", noon, cut);          // not a temporary file of ours: it stays
 
     const RecoveryStore::Found found = store.Scan(documents);
     ASSERT_EQ(found.offers.size(), 1u);
@@ -129,7 +131,7 @@ TEST_F(RecoveryStoreTest, ADamagedCopyIsSetAsideReportedOnceAndNeverOffered)
         EXPECT_EQ(aside.readAll(), cases[i].bytes) << cases[i].name;
     }
     EXPECT_EQ(copies(), (QStringList{"cut.vkz.uszkodzony", "empty.vkz.uszkodzony",
-                                     "more layers than lines.vkz.uszkodzony", "whole.vkz"}));
+                                     "more layers than lines.vkz.uszkodzony", "notatka~", "whole.vkz"}));
 
     const RecoveryStore::Found again = store.Scan(documents);
     EXPECT_TRUE(again.damaged.empty());

@@ -81,8 +81,21 @@ TEST(MessageCatalogue, ErrorTypesShowTheCatalogueText)
     const auto polish = [](const char *english) {
         return QCoreApplication::translate("RunTime", english).toStdString();
     };
-    EXPECT_EQ(polish("List index out of bounds (%d)"), "Indeks listy poza zakresem (%d)");
-    EXPECT_EQ(polish("Cannot open file \"%s\". %s"), "Nie można otworzyć pliku \"%s\". %s");
+    const struct {
+        const char *english;
+        const char *polish;
+    } rows[] = {
+        {"'%s' is not a valid integer value", "'%s' nie jest poprawną wartością liczbową"},
+        {"'%s' is not a valid floating point value", "'%s' nie jest poprawną wartością liczbową"},
+        {"Cannot open file \"%s\". %s", "Nie można otworzyć pliku \"%s\". %s"},
+        {"Cannot create file \"%s\". %s", "Nie można stworzyć pliku \"%s\". %s"},
+        {"List index out of bounds (%d)", "Indeks listy poza zakresem (%d)"},
+        {"File not found", "Nie znaleziono pliku"},
+        {"Read beyond end of file", "Czytanie za końcem pliku"},
+        {"I/O error %d", "Błąd wejścia/wyjścia %d"},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(polish(row.english), row.polish);
 
     // A letter in the layer-count field of a document: the error quotes that field.
     try {
@@ -94,6 +107,6 @@ TEST(MessageCatalogue, ErrorTypesShowTheCatalogueText)
     }
     EXPECT_STREQ(ListIndexError(7).what(), "Indeks listy poza zakresem (7)");
     EXPECT_STREQ(InOutError(InOutReadBeyondEnd).what(), "Czytanie za końcem pliku");
-    EXPECT_STREQ(InOutError(InOutFileNotFound).what(), "Nieznaleziono pliku");
-    EXPECT_STREQ(InOutError(5).what(), "I/O błąd 5");
+    EXPECT_STREQ(InOutError(InOutFileNotFound).what(), "Nie znaleziono pliku");
+    EXPECT_STREQ(InOutError(5).what(), "Błąd wejścia/wyjścia 5");
 }

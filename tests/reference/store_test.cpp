@@ -1,8 +1,15 @@
 // The reference store: pictures in one chunk and in many, and every record number range-checked.
 
+#include "reference/strip.h"
 #include "storefixture.h"
 
+#include <QDir>
 #include <QRandomGenerator>
+
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <chrono>
 
 #include <functional>
 
@@ -25,6 +32,24 @@ QImage NoisyPicture()
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, 0xFF000000u | (random.generate() & 0xFFFFFFu));
     return image;
+}
+
+uint32_t Crc32(const std::string &bytes)
+{
+    uint32_t crc = 0xFFFFFFFFu;
+    for (const char ch : bytes) {
+        crc ^= uint8_t(ch);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+long PeakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
 }
 
 void ExpectSamePixels(const QImage &actual, const QImage &expected)
@@ -80,43 +105,59 @@ TEST_F(StoreTest, RecordsInBetweenAreEmpty)
     EXPECT_EQ(name, "poprzednia") << "a failed read keeps the previous name";
 }
 
-// Each case damages the store and reads one pictogram: a Polish input/output error, never a crash.
+// Each case damages the store and reads one pictogram: a Polish input/output error that names the
+// file and the pictogram, never a crash.
 struct Damage {
     const char *what;
     int number;
     std::function<void(StoreTest &)> damage;
     int code;
-    const char *message;
+    const char *file;     ///< the file the message names
+    std::string message;  ///< after "Plik "…", piktogram wzorcowy nr N: "
 };
 
-TEST_F(StoreTest, DamagedOrMissingFilesGiveThePolishInputOutputError)
+TEST_F(StoreTest, DamagedOrMissingFilesGiveThePolishInputOutputErrorWithFileAndNumber)
 {
-    const int end = 1 + int((m_noisy.size() + PictoChunkData - 1) / PictoChunkData);
+    const int chunks = int((m_noisy.size() + PictoChunkData - 1) / PictoChunkData);
+    const int end = 1 + chunks;
+    const auto beyond = [](int64_t record, int64_t records) {
+        return "Czytanie za końcem pliku (potrzebny rekord nr " + std::to_string(record) +
+               "; liczba rekordów w pliku: " + std::to_string(records) + ")";
+    };
     const Damage cases[] = {
-        {"number past the index", 11, [](StoreTest &) {}, 100, "Czytanie za końcem pliku"},
-        {"number far past the index", 1 << 30, [](StoreTest &) {}, 100, "Czytanie za końcem pliku"},
-        {"negative number", -1, [](StoreTest &) {}, 131, "I/O błąd 131"},
+        {"number past the index", 11, [](StoreTest &) {}, 100, "E.bt", beyond(11, 11)},
+        {"number far past the index", 1 << 30, [](StoreTest &) {}, 100, "E.bt", beyond(1 << 30, 11)},
+        {"negative number", -1, [](StoreTest &) {}, 131, "E.bt", "Błąd wejścia/wyjścia 131 (ujemny numer rekordu -1)"},
         {"index cut inside its last record", 10,
          [](StoreTest &t) { t.writeFile("E.bt", t.readFile("E.bt").substr(0, 11 * PictoIndexSize - 10)); }, 100,
-         "Czytanie za końcem pliku"},
+         "E.bt", beyond(10, 10)},
         {"data cut inside the last chunk", 10,
          [](StoreTest &t) { t.writeFile("D.bb", t.readFile("D.bb").substr(0, t.readFile("D.bb").size() - 100)); },
-         100, "Czytanie za końcem pliku"},
-        {"first chunk past the data", 3, [end](StoreTest &t) { t.patchIndex(3, 0, end); }, 100,
-         "Czytanie za końcem pliku"},
-        {"negative first chunk", 3, [](StoreTest &t) { t.patchIndex(3, 0, -2); }, 131, "I/O błąd 131"},
-        {"negative chunk count", 3, [](StoreTest &t) { t.patchIndex(3, 4, -1); }, 131, "I/O błąd 131"},
-        {"huge chunk count", 10, [](StoreTest &t) { t.patchIndex(10, 4, 0x7FFFFFFF); }, 100,
-         "Czytanie za końcem pliku"},
-        {"huge first chunk", 10, [](StoreTest &t) { t.patchIndex(10, 0, 0x7FFFFFF0); }, 100,
-         "Czytanie za końcem pliku"},
+         100, "D.bb", beyond(chunks, chunks)},
+        {"first chunk past the data", 3, [end](StoreTest &t) { t.patchIndex(3, 0, end); }, 100, "D.bb",
+         beyond(end, end)},
+        {"negative first chunk", 3, [](StoreTest &t) { t.patchIndex(3, 0, -2); }, 131, "D.bb",
+         "Błąd wejścia/wyjścia 131 (ujemny numer rekordu -2)"},
+        {"negative chunk count", 3, [](StoreTest &t) { t.patchIndex(3, 4, -1); }, 131, "E.bt",
+         "Błąd wejścia/wyjścia 131 (ujemna liczba rekordów obrazu -1)"},
+        {"huge chunk count", 10, [](StoreTest &t) { t.patchIndex(10, 4, 0x7FFFFFFF); }, 100, "D.bb",
+         beyond(0x7FFFFFFF, end)},
+        {"huge first chunk", 10, [](StoreTest &t) { t.patchIndex(10, 0, 0x7FFFFFF0); }, 100, "D.bb",
+         beyond(int64_t(0x7FFFFFF0) + chunks - 1, end)},
         {"missing index", 3, [](StoreTest &t) { QFile::remove(QString::fromStdString(t.path("E.bt"))); }, 2,
-         "Nieznaleziono pliku"},
+         "E.bt", "Nie znaleziono pliku"},
         {"missing data", 3, [](StoreTest &t) { QFile::remove(QString::fromStdString(t.path("D.bb"))); }, 2,
-         "Nieznaleziono pliku"},
+         "D.bb", "Nie znaleziono pliku"},
+        {"data is a folder", 3,
+         [](StoreTest &t) {
+             QFile::remove(QString::fromStdString(t.path("D.bb")));
+             QDir().mkdir(QString::fromStdString(t.path("D.bb")));
+         },
+         EISDIR, "D.bb", "To jest folder, a nie plik."},
     };
     for (const Damage &c : cases) {
         SCOPED_TRACE(c.what);
+        QDir().rmdir(QString::fromStdString(path("D.bb")));
         SetUp();
         c.damage(*this);
         QString name;
@@ -125,7 +166,8 @@ TEST_F(StoreTest, DamagedOrMissingFilesGiveThePolishInputOutputError)
             ADD_FAILURE() << "no error";
         } catch (const ReferenceError &e) {
             EXPECT_EQ(e.code(), c.code);
-            EXPECT_STREQ(e.what(), c.message);
+            EXPECT_EQ(e.what(), "Plik \"" + path(c.file) + "\", piktogram wzorcowy nr " + std::to_string(c.number) +
+                                    ": " + c.message);
         }
     }
 }
@@ -139,7 +181,8 @@ TEST_F(StoreTest, BytesThatAreNotAPngGiveTheDecodersError)
             ADD_FAILURE() << "no error";
         } catch (const ReferenceError &e) {
             EXPECT_EQ(e.code(), 0);
-            EXPECT_NE(std::string(e.what()).find("PNG"), std::string::npos) << e.what();
+            EXPECT_EQ(e.what(), "Plik \"" + path("D.bb") + "\", piktogram wzorcowy nr " + std::to_string(number) +
+                                    ": To nie jest poprawny obraz PNG.");
         }
     };
     std::string data = readFile("D.bb");
@@ -153,6 +196,59 @@ TEST_F(StoreTest, BytesThatAreNotAPngGiveTheDecodersError)
     data[lastChunk + 1] = char(uint8_t(data[lastChunk + 1]) / 2);  // the picture loses its end
     writeFile("D.bb", data);
     expectPngError(10);
+}
+
+// A damaged header claiming 16384 × 16384 (with a correct checksum, so the decoder believes it)
+// is refused before any memory is set aside for its pixels: 805 MB of them, for a 72 × 72 tile.
+TEST_F(StoreTest, APictureClaimingAHugeSizeIsRefusedWithoutReservingItsPixels)
+{
+    std::string png = m_small;
+    ASSERT_EQ(png.substr(12, 4), "IHDR");
+    for (const std::size_t at : {16u, 20u})
+        png.replace(at, 4, std::string("\x00\x00\x40\x00", 4));
+    const uint32_t crc = Crc32(png.substr(12, 17));
+    for (int i = 0; i < 4; ++i)
+        png[std::size_t(29 + i)] = char(crc >> (24 - 8 * i));
+    WriteReferenceStore(folder(), {{3, "Dom", png}});
+
+    const long before = PeakKilobytes();
+    const auto start = std::chrono::steady_clock::now();
+    QString name;
+    try {
+        ReadReferencePicto(QString::fromStdString(folder()), 3, name);
+        ADD_FAILURE() << "no error";
+    } catch (const ReferenceError &e) {
+        EXPECT_EQ(e.code(), 0);
+        EXPECT_EQ(e.what(), "Plik \"" + path("D.bb") +
+                                "\", piktogram wzorcowy nr 3: Obraz ma zbyt duże wymiary (16384 × 16384 pikseli, "
+                                "najwyżej 1024 × 1024).");
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_LT(PeakKilobytes() - before, 16L * 1024) << "kilobytes taken at the peak";
+}
+
+// A meanings file with fewer lines than PictoList has numbers: the list-index error, naming the file,
+// the pictogram and the missing line, instead of an empty meaning.
+TEST(Meanings, AMissingLineIsTheListIndexError)
+{
+    const std::vector<std::string> three = {"Dom to budynek.", "Słońce świeci.", "Drzewo rośnie."};
+    EXPECT_EQ(MeaningLine(three, 2, "Base/F.de"), "Drzewo rośnie.");
+    const struct {
+        int field;
+        const char *message;
+    } cases[] = {
+        {3, "Plik \"Base/F.de\", piktogram wzorcowy nr 67 (wiersz 4): Indeks listy poza zakresem (3)"},
+        {29, "Plik \"Base/F.de\", piktogram wzorcowy nr 1359 (wiersz 30): Indeks listy poza zakresem (29)"},
+    };
+    for (const auto &c : cases) {
+        try {
+            MeaningLine(three, c.field, "Base/F.de");
+            ADD_FAILURE() << "no error for line " << c.field;
+        } catch (const ListIndexError &e) {
+            EXPECT_STREQ(e.what(), c.message);
+        }
+        EXPECT_THROW(MeaningLine(QStringList{"Dom to budynek."}, c.field, "Base/F.de"), ListIndexError);
+    }
 }
 
 } // namespace

@@ -86,6 +86,17 @@ QRgb DistinctPixel(int x, int y)
     return qRgb(x * 17 % 256, y * 29 % 256, (x * 7 + y * 13) % 256);
 }
 
+quint32 Crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char ch : bytes) {
+        crc ^= quint8(ch);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
 long PeakKilobytes()
 {
     rusage usage{};
@@ -145,14 +156,16 @@ TEST(PngFile, BadFilesThrowPolishErrors)
     SavePngBitmap(Distinct(40, 40), good);
     const QByteArray bytes = ReadAll(good);
 
+    QDir(dir.path()).mkdir("folder.png");
+    // The message after the file's path; the reasons are the same words as for a document.
     struct Case { const char *name; QByteArray content; bool create; const char *text; };
     const Case cases[] = {
-        {"truncated.png", bytes.left(bytes.size() / 2), true, "nie jest poprawnym obrazem PNG"},
-        {"header-only.png", bytes.left(20), true, "nie jest poprawnym obrazem PNG"},
-        {"text.png", QByteArray("to nie jest obraz, tylko tekst"), true,
-         "nie jest poprawnym obrazem PNG"},
-        {"empty.png", QByteArray(), true, "nie jest poprawnym obrazem PNG"},
-        {"missing.png", QByteArray(), false, "Nie można otworzyć pliku"},
+        {"truncated.png", bytes.left(bytes.size() / 2), true, "\": To nie jest poprawny obraz PNG."},
+        {"header-only.png", bytes.left(20), true, "\": To nie jest poprawny obraz PNG."},
+        {"text.png", QByteArray("to nie jest obraz, tylko tekst"), true, "\": To nie jest poprawny obraz PNG."},
+        {"empty.png", QByteArray(), true, "\": To nie jest poprawny obraz PNG."},
+        {"missing.png", QByteArray(), false, "\". Nie znaleziono pliku lub folderu."},
+        {"folder.png", QByteArray(), false, "\". To jest folder, a nie plik."},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -163,18 +176,38 @@ TEST(PngFile, BadFilesThrowPolishErrors)
             LoadPngBitmap(path, 8, 8);
             ADD_FAILURE() << "no error";
         } catch (const PngError &e) {
-            EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.text))) << e.what();
-            EXPECT_TRUE(e.message().contains(path)) << e.what();
+            const QString where = c.create ? QStringLiteral("Plik \"") : QStringLiteral("Nie można otworzyć pliku \"");
+            EXPECT_EQ(e.message(), where + path + QString::fromUtf8(c.text));
         }
         if (c.create) {
             EXPECT_THROW(LoadPngBitmapFromMemory(c.content, 8, 8), PngError);
         }
     }
 
-    // A header claiming an absurd size is refused before any pixels are read.
+    // A header claiming an absurd size is refused before any pixels are read; with a wrong checksum
+    // it is refused as damaged.
     QByteArray huge = bytes;
     huge.replace(16, 8, QByteArray::fromHex("0000800100000010"));
-    EXPECT_THROW(LoadPngBitmapFromMemory(huge, 8, 8), PngError);
+    const QString hugePath = dir.filePath("huge.png");
+    const struct {
+        bool checksum;
+        QString message;
+    } claims[] = {
+        {true, "Plik \"" + hugePath + "\": Obraz ma zbyt duże wymiary (32769 × 16 pikseli, najwyżej 16384 × 16384)."},
+        {false, "Plik \"" + hugePath + "\": To nie jest poprawny obraz PNG."},
+    };
+    for (const auto &c : claims) {
+        const quint32 crc = c.checksum ? Crc32(huge.mid(12, 17)) : 0;
+        for (int i = 0; i < 4; ++i)
+            huge[29 + i] = char(crc >> (24 - 8 * i));
+        WriteAll(hugePath, huge);
+        try {
+            LoadPngBitmap(hugePath, 8, 8);
+            ADD_FAILURE() << "no error";
+        } catch (const PngError &e) {
+            EXPECT_EQ(e.message(), c.message);
+        }
+    }
 
     EXPECT_THROW(SavePngBitmap(Distinct(2, 2), dir.filePath("no/such/dir/x.png")), PngError);
     EXPECT_THROW(SavePngBitmap(QImage(), dir.filePath("null.png")), PngError);
@@ -308,4 +341,42 @@ TEST(PngFile, APictureThatDoesNotFitIsAFailureAndTheOldOneStays)
         QFile::remove(path);
         QFile::remove(dir.filePath("cel"));
     }
+}
+
+// A document thumbnail is shown only when the file holds all of its 64 × 64 pixels; anything else
+// gives no picture, and the document list shows its placeholder.
+TEST(BmpThumbnail, OnlyAWholeThumbnailOfTheRightSizeIsShown)
+{
+    QTemporaryDir dir;
+    const QString whole = dir.filePath("whole.bmp");
+    SaveBmpFile(Distinct(64, 64), whole);
+    const QByteArray bytes = ReadAll(whole);
+    EXPECT_EQ(LoadBmpThumbnail(whole, 64).convertToFormat(QImage::Format_RGB32), Distinct(64, 64));
+
+    // A thumbnail with a colour table reads as well.
+    ASSERT_TRUE(Distinct(64, 64).convertToFormat(QImage::Format_Indexed8).save(dir.filePath("indexed.bmp"), "BMP"));
+    EXPECT_FALSE(LoadBmpThumbnail(dir.filePath("indexed.bmp"), 64).isNull());
+
+    SaveBmpFile(Distinct(64, 48), dir.filePath("64x48.bmp"));
+    QDir(dir.path()).mkdir("folder.bmp");
+    const struct {
+        const char *name;
+        QByteArray bytes;  ///< written unless empty
+    } cases[] = {
+        {"half.bmp", bytes.left(bytes.size() / 2)},
+        {"one byte short.bmp", bytes.left(bytes.size() - 1)},
+        {"header only.bmp", bytes.left(54)},
+        {"text.bmp", "to nie jest obraz"},
+        {"64x48.bmp", {}},
+        {"missing.bmp", {}},
+        {"folder.bmp", {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.bytes.isEmpty())
+            WriteAll(dir.filePath(c.name), c.bytes);
+        EXPECT_TRUE(LoadBmpThumbnail(dir.filePath(c.name), 64).isNull());
+    }
+    // Why the check is ours: Qt reads the half file as a whole 64 × 64 picture, its lower half black.
+    EXPECT_EQ(QImage(dir.filePath("half.bmp")).size(), QSize(64, 64));
 }
