@@ -100,8 +100,9 @@ void T_Form::buildControls()
     i_Logo->Picture = LogoPicture();
     QWidget *command = panel(p_Left, "p_Command", QRect(0, 116, 290, workHeight - 116), grey);
     QWidget *p_Layer1 = panel(command, "p_Layer1", QRect(0, 0, 290, 96), grey);
-    makeButton(p_Layer1, "b_LayerAdd", 120, QRect(0, 0, 96, 96), false);
-    makeButton(p_Layer1, "b_LayerTop", 121, QRect(96, 0, 96, 96), false);
+    // The row starts with an empty cell, so that "up" stands right above "down".
+    makeButton(p_Layer1, "b_LayerAdd", 120, QRect(96, 0, 96, 96), false);
+    makeButton(p_Layer1, "b_LayerTop", 121, QRect(192, 0, 96, 96), false);
     QWidget *p_Layer2 = panel(command, "p_Layer2", QRect(0, 96, 290, 96), grey);
     makeButton(p_Layer2, "b_LayerDupl", 122, QRect(0, 0, 96, 96), false);
     makeButton(p_Layer2, "b_LayerDel", 123, QRect(96, 0, 96, 96), false);
@@ -128,22 +129,24 @@ void T_Form::buildControls()
     makeButton(p_Undo, "b_Redo", 141, QRect(144, 0, 144, 80), false);
 
     p_Tools = panel(p_Left, "p_Tools", QRect(290, 116, 32, workHeight - 116), QColor(0x72, 0xEB, 0xEF));
-    auto slider = [&](const char *name, int tag, int min, int max, int pos, int tick) {
+    // One slider at a time takes the whole strip above its value label, so rotation gets all the
+    // travel there is; a click on the track moves by a step that shows (15° or a size of 0,1).
+    const int sliderHeight = workHeight - 116 - 16;
+    auto slider = [&](const char *name, int tag, int min, int max, int pos, int tick, int step) {
         auto *s = new QSlider(Qt::Vertical, p_Tools);
         s->setObjectName(name);
         s->setProperty("tag", tag);
         s->setRange(min, max);
         s->setValue(pos);
-        s->setPageStep(1);
+        s->setPageStep(step);
         s->setTickInterval(tick);
         s->setTickPosition(QSlider::TicksBothSides);
+        s->setGeometry(0, 0, 32, sliderHeight);
+        s->hide();  // shown by its own edit mode
         return s;
     };
-    const int sliderHeight = (workHeight - 116 - 16) / 2;
-    tb_Rotate = slider("tb_Rotate", 160, 0, 359, 0, 30);
-    tb_Rotate->setGeometry(0, 0, 32, sliderHeight);
-    tb_Size = slider("tb_Size", 170, 20, 200, 100, 10);
-    tb_Size->setGeometry(0, sliderHeight, 32, sliderHeight);
+    tb_Rotate = slider("tb_Rotate", 160, 0, 359, 0, 30, 15);
+    tb_Size = slider("tb_Size", 170, 20, 200, 100, 10, 10);
     l_Tool = new QLabel(p_Tools);
     l_Tool->setObjectName("l_Tool");
     l_Tool->setGeometry(0, workHeight - 116 - 16, 32, 16);
