@@ -58,6 +58,12 @@ QToolButton *T_Form::makeButton(QWidget *parent, const char *name, int tag, QRec
     b->setGeometry(geometry);
     b->setAutoRaise(true);
     b->setCheckable(checkable);
+    // A pressed mode, kind, width, curve or view button must show at a glance: a warm background
+    // inside a thick orange frame, where an unpressed one stays flat on its panel.
+    b->setStyleSheet(QStringLiteral(
+        "QToolButton { border: 3px solid transparent; border-radius: 8px; background: transparent; }"
+        "QToolButton:hover { border-color: #8FA3B3; }"
+        "QToolButton:pressed, QToolButton:checked { background: #FFD966; border-color: #D9620B; }"));
     // No button of the panels takes keyboard focus: a Space or Enter meant for nothing in particular
     // must not add a layer, start a document or open a window.
     b->setFocusPolicy(Qt::NoFocus);
@@ -157,6 +163,12 @@ void T_Form::buildControls()
 
     // Document thumbnails.
     lv_ListFile = thumbList(this, "lv_ListFile", QRect(322, 0, 112, workHeight), light, 111);
+    // The thumbnails stand in the middle of the column, with room for the scroll bar on the right;
+    // the chosen one gets a frame of its own size.
+    lv_ListFile->setStyleSheet(lv_ListFile->styleSheet()
+                               + QStringLiteral(" QListWidget { padding-left: 10px; }"
+                                                " QListWidget::item { border: 3px solid transparent; border-radius: 6px; }"
+                                                " QListWidget::item:selected { background: #CFE3F7; border-color: #2F7FD0; }"));
     ppm_LvList = new QMenu(lv_ListFile);
     ppm_LvList->setObjectName("ppm_LvList");
     usupiktogram1 = ppm_LvList->addAction(QStringLiteral("usuń piktogram"));
