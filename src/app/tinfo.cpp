@@ -15,7 +15,7 @@ enum { LabelRole = Qt::UserRole, ValueRole };
 /// column, so the values stand one under another whatever the font's widths.
 class ColumnsDelegate : public QStyledItemDelegate {
 public:
-    explicit ColumnsDelegate(const T_Info &window) : QStyledItemDelegate(nullptr), m_window(window) {}
+    ColumnsDelegate(const T_Info &window, QObject *parent) : QStyledItemDelegate(parent), m_window(window) {}
 
     void paint(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -57,8 +57,7 @@ T_Info::T_Info(QWidget *owner)
     f.setPixelSize(13);
     lb_Info->setFont(f);
     lb_Info->setStyleSheet(QStringLiteral("QListWidget { background: #F7F3CC; } QListWidget::item { height: 18px; }"));
-    lb_Info->setItemDelegate(new ColumnsDelegate(*this));
-    lb_Info->itemDelegate()->setParent(lb_Info);
+    lb_Info->setItemDelegate(new ColumnsDelegate(*this, lb_Info));
     auto *fill = new QVBoxLayout(this);  // the list fills the window at any size
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(lb_Info);
