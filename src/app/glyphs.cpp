@@ -371,26 +371,83 @@ QImage PlaceholderThumb()
     return img;
 }
 
-QImage SplashBanner(int width)
+/// A rounded white tile with the glyph of tag drawn side pixels square inside it.
+static void glyphTile(QPainter &g, const QRectF &tile, int tag, const QColor &frame)
 {
-    QImage img(width, 230, QImage::Format_RGB32);
-    img.fill(QColor(0xF1, 0xF1, 0xF1));
+    g.setPen(QPen(frame, 2));
+    g.setBrush(Qt::white);
+    g.drawRoundedRect(tile, tile.width() * 0.22, tile.height() * 0.22);
+    g.save();
+    const qreal inner = tile.width() * 0.78;
+    g.translate(tile.center() - QPointF(inner / 2, inner / 2));
+    g.scale(inner / 64, inner / 64);
+    drawGlyph(g, tag);
+    g.restore();
+}
+
+QImage SplashPicture(QSize size)
+{
+    const qreal w = size.width(), h = size.height();
+    QImage img(size, QImage::Format_RGB32);
     QPainter g(&img);
     g.setRenderHint(QPainter::Antialiasing);
-    const int tags[] = {900, 511, 137, 514, 531};
-    for (int i = 0; i < 5; ++i) {
-        const QRectF tile(width / 2 - 5 * 70 + i * 140.0 + 20, 40, 100, 100);
-        g.setPen(QPen(QColor(0xBB, 0xBB, 0xBB), 1));
-        g.setBrush(Qt::white);
-        g.drawRoundedRect(tile, 28, 28);
-        g.save();
-        g.translate(tile.topLeft() + QPointF(14, 14));
-        g.scale(72.0 / 64, 72.0 / 64);
-        drawGlyph(g, tags[i]);
-        g.restore();
+    g.setRenderHint(QPainter::TextAntialiasing);
+
+    // The sky of a winter day, and a snowy hill along the bottom.
+    QLinearGradient sky(0, 0, 0, h);
+    sky.setColorAt(0, QColor(0x9F, 0xCF, 0xEF));
+    sky.setColorAt(1, QColor(0xE4, 0xF3, 0xFB));
+    g.fillRect(img.rect(), sky);
+    QPainterPath hill;
+    hill.moveTo(0, h * 0.80);
+    hill.cubicTo(w * 0.30, h * 0.68, w * 0.62, h * 0.90, w, h * 0.74);
+    hill.lineTo(w, h);
+    hill.lineTo(0, h);
+    hill.closeSubpath();
+    g.setPen(Qt::NoPen);
+    QLinearGradient snow(0, h * 0.7, 0, h);
+    snow.setColorAt(0, Qt::white);
+    snow.setColorAt(1, QColor(0xD8, 0xE6, 0xF0));
+    g.setBrush(snow);
+    g.drawPath(hill);
+    g.setBrush(QColor(255, 255, 255, 200));
+    for (int i = 0; i < 60; ++i) {  // snowflakes in a fixed scatter
+        const qreal x = std::fmod(i * 211.7, w), y = std::fmod(i * 97.3, h * 0.7);
+        g.drawEllipse(QPointF(x, y), 2 + i % 3, 2 + i % 3);
     }
+
+    // The card: the logo, the name and what the program is.
+    const QRectF card(w / 2 - 380, h * 0.16, 760, 330);
+    g.setBrush(QColor(0, 0, 0, 40));
+    g.drawRoundedRect(card.translated(6, 8), 36, 36);
+    g.setBrush(Qt::white);
+    g.setPen(QPen(QColor(0xBB, 0xBB, 0xBB), 1));
+    g.drawRoundedRect(card, 36, 36);
+    glyphTile(g, QRectF(card.left() + 40, card.top() + 40, 190, 190), 900, QColor(0xBB, 0xBB, 0xBB));
     g.setPen(Ink);
-    g.setFont(bold(22));
-    g.drawText(QRect(0, 160, width, 40), Qt::AlignCenter, QStringLiteral("Merisko — edytor piktogramów"));
+    g.setFont(bold(96));
+    g.drawText(QRectF(card.left() + 260, card.top() + 40, 480, 120), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Merisko"));
+    QFont subtitle("DejaVu Sans");
+    subtitle.setPixelSize(36);
+    g.setFont(subtitle);
+    g.setPen(Accent);
+    g.drawText(QRectF(card.left() + 264, card.top() + 160, 480, 60), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("edytor piktogramów"));
+    g.setPen(QPen(Accent, 6, Qt::SolidLine, Qt::RoundCap));
+    g.drawLine(QPointF(card.left() + 266, card.top() + 232), QPointF(card.left() + 560, card.top() + 232));
+    g.setPen(Ink);
+    QFont note("DejaVu Sans");
+    note.setPixelSize(20);
+    g.setFont(note);
+    g.drawText(QRectF(card.left(), card.bottom() - 70, card.width(), 40), Qt::AlignCenter,
+               QStringLiteral("piktogramy w szkole: czytaj znaki, rysuj znaki"));
+
+    // What a pictogram is made of: a row of the editor's own tiles on the snow.
+    const int tags[] = {511, 512, 513, 514, 540, 137};
+    const qreal side = 96, gap = 36, row = 6 * side + 5 * gap;
+    for (int i = 0; i < 6; ++i)
+        glyphTile(g, QRectF(w / 2 - row / 2 + i * (side + gap), h * 0.16 + 330 + 50, side, side), tags[i],
+                  QColor(0x9F, 0xCF, 0xEF));
     return img;
 }

@@ -16,5 +16,5 @@ QImage BannerPicture(int width);
 QImage ProjectBadge();
 /// The stand-in for a missing or wrongly sized document thumbnail, 64 × 64.
 QImage PlaceholderThumb();
-/// The splash banner of width × 230.
-QImage SplashBanner(int width);
+/// The splash picture of the given size: the logo, the name and "edytor piktogramów" on a winter scene.
+QImage SplashPicture(QSize size);

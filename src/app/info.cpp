@@ -1,6 +1,13 @@
 #include "info.h"
 
 namespace {
+/// The labels whose lines end in a value, padded with spaces to the same width.
+const QString NameLabel = QStringLiteral("Nazwa rysunku -  ");
+const QString WidthLabel = QStringLiteral("  Wielkość        ");
+const QString ClosureLabel = QStringLiteral("  Domkniętość     ");
+const QString TensionLabel = QStringLiteral("  Krzywizna       ");
+const QString CountLabel = QStringLiteral("  Ilość punktów   ");
+
 /// The instruction line of the edit mode for the view's pointer shape; empty when there is none.
 QString modeLine(const EditState &e)
 {
@@ -64,10 +71,8 @@ void addLayerLines(QStringList &out, const R_Curve &c)
         return;
     const QString tension = QString::number(double(c.Tension), 'f', 2).replace('.', ',');
     out << QString() << QStringLiteral("Własności krzywej opisującej plamę, linię, kropki...")
-        << QStringLiteral("  Wielkość        ") + QString::number(c.Width)
-        << QStringLiteral("  Domkniętość     ") + QString::number(int(c.Closure))
-        << QStringLiteral("  Krzywizna       ") + tension
-        << QStringLiteral("  Ilość punktów   ") + QString::number(c.Count);
+        << WidthLabel + QString::number(c.Width) << ClosureLabel + QString::number(int(c.Closure))
+        << TensionLabel + tension << CountLabel + QString::number(c.Count);
 }
 }
 
@@ -75,7 +80,7 @@ QStringList InfoLines(const InfoInput &in)
 {
     const PictoDocument &d = in.doc;
     QStringList out;
-    out << QStringLiteral("Nazwa rysunku -  ") + QString::fromStdString(d.CFName);
+    out << NameLabel + QString::fromStdString(d.CFName);
     out << QStringLiteral("Rysunek składa się z ") + QString::number(d.Dimension)
                + (d.Dimension == 1 ? QStringLiteral(" warstwy") : QStringLiteral(" warstw"));
     if (d.Dimension == 0)
@@ -91,4 +96,16 @@ QStringList InfoLines(const InfoInput &in)
     if (d.Ind_Curve >= 0 && d.Ind_Curve < d.Dimension && d.Ind_Curve < int(d.TCurveStruct.size()))
         addLayerLines(out, d.TCurveStruct[d.Ind_Curve]);
     return out;
+}
+
+InfoColumns SplitInfoLine(const QString &line)
+{
+    for (const QString &label : {NameLabel, WidthLabel, ClosureLabel, TensionLabel, CountLabel})
+        if (line.startsWith(label)) {
+            QString shown = label;  // the indent stays, the padding gives way to the column
+            while (shown.endsWith(QLatin1Char(' ')))
+                shown.chop(1);
+            return {shown, line.mid(label.size())};
+        }
+    return {line, QString()};
 }

@@ -16,3 +16,10 @@ struct InfoInput {
 
 /// The lines of lb_Info, in order, spaces included.
 QStringList InfoLines(const InfoInput &in);
+
+/// A line of lb_Info split into a label and the value that stands in the value column; a line
+/// without a value of its own gives an empty value and is shown whole.
+struct InfoColumns {
+    QString label, value;
+};
+InfoColumns SplitInfoLine(const QString &line);

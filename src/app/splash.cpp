@@ -6,13 +6,10 @@ T_Ue::T_Ue() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHi
 {
     setObjectName("T_Ue");
     setFixedSize(1230, 765);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xF1, 0xF1, 0xF1));
-    setPalette(pal);
-    auto *banner = new QLabel(this);
-    banner->setGeometry(0, 0, 1230, 230);
-    banner->setPixmap(QPixmap::fromImage(SplashBanner(1230)));
+    auto *picture = new QLabel(this);
+    picture->setObjectName("i_Splash");
+    picture->setGeometry(rect());
+    picture->setPixmap(QPixmap::fromImage(SplashPicture(size())));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     t_UE.setInterval(20);
     connect(&t_UE, &QTimer::timeout, this, [this] { t_UETimer(); });

@@ -58,6 +58,12 @@ QToolButton *T_Form::makeButton(QWidget *parent, const char *name, int tag, QRec
     b->setGeometry(geometry);
     b->setAutoRaise(true);
     b->setCheckable(checkable);
+    // A pressed mode, kind, width, curve or view button must show at a glance: a warm background
+    // inside a thick orange frame, where an unpressed one stays flat on its panel.
+    b->setStyleSheet(QStringLiteral(
+        "QToolButton { border: 3px solid transparent; border-radius: 8px; background: transparent; }"
+        "QToolButton:hover { border-color: #8FA3B3; }"
+        "QToolButton:pressed, QToolButton:checked { background: #FFD966; border-color: #D9620B; }"));
     // No button of the panels takes keyboard focus: a Space or Enter meant for nothing in particular
     // must not add a layer, start a document or open a window.
     b->setFocusPolicy(Qt::NoFocus);
@@ -100,8 +106,9 @@ void T_Form::buildControls()
     i_Logo->Picture = LogoPicture();
     QWidget *command = panel(p_Left, "p_Command", QRect(0, 116, 290, workHeight - 116), grey);
     QWidget *p_Layer1 = panel(command, "p_Layer1", QRect(0, 0, 290, 96), grey);
-    makeButton(p_Layer1, "b_LayerAdd", 120, QRect(0, 0, 96, 96), false);
-    makeButton(p_Layer1, "b_LayerTop", 121, QRect(96, 0, 96, 96), false);
+    // The row starts with an empty cell, so that "up" stands right above "down".
+    makeButton(p_Layer1, "b_LayerAdd", 120, QRect(96, 0, 96, 96), false);
+    makeButton(p_Layer1, "b_LayerTop", 121, QRect(192, 0, 96, 96), false);
     QWidget *p_Layer2 = panel(command, "p_Layer2", QRect(0, 96, 290, 96), grey);
     makeButton(p_Layer2, "b_LayerDupl", 122, QRect(0, 0, 96, 96), false);
     makeButton(p_Layer2, "b_LayerDel", 123, QRect(96, 0, 96, 96), false);
@@ -128,22 +135,24 @@ void T_Form::buildControls()
     makeButton(p_Undo, "b_Redo", 141, QRect(144, 0, 144, 80), false);
 
     p_Tools = panel(p_Left, "p_Tools", QRect(290, 116, 32, workHeight - 116), QColor(0x72, 0xEB, 0xEF));
-    auto slider = [&](const char *name, int tag, int min, int max, int pos, int tick) {
+    // One slider at a time takes the whole strip above its value label, so rotation gets all the
+    // travel there is; a click on the track moves by a step that shows (15° or a size of 0,1).
+    const int sliderHeight = workHeight - 116 - 16;
+    auto slider = [&](const char *name, int tag, int min, int max, int pos, int tick, int step) {
         auto *s = new QSlider(Qt::Vertical, p_Tools);
         s->setObjectName(name);
         s->setProperty("tag", tag);
         s->setRange(min, max);
         s->setValue(pos);
-        s->setPageStep(1);
+        s->setPageStep(step);
         s->setTickInterval(tick);
         s->setTickPosition(QSlider::TicksBothSides);
+        s->setGeometry(0, 0, 32, sliderHeight);
+        s->hide();  // shown by its own edit mode
         return s;
     };
-    const int sliderHeight = (workHeight - 116 - 16) / 2;
-    tb_Rotate = slider("tb_Rotate", 160, 0, 359, 0, 30);
-    tb_Rotate->setGeometry(0, 0, 32, sliderHeight);
-    tb_Size = slider("tb_Size", 170, 20, 200, 100, 10);
-    tb_Size->setGeometry(0, sliderHeight, 32, sliderHeight);
+    tb_Rotate = slider("tb_Rotate", 160, 0, 359, 0, 30, 15);
+    tb_Size = slider("tb_Size", 170, 20, 200, 100, 10, 10);
     l_Tool = new QLabel(p_Tools);
     l_Tool->setObjectName("l_Tool");
     l_Tool->setGeometry(0, workHeight - 116 - 16, 32, 16);
@@ -154,6 +163,12 @@ void T_Form::buildControls()
 
     // Document thumbnails.
     lv_ListFile = thumbList(this, "lv_ListFile", QRect(322, 0, 112, workHeight), light, 111);
+    // The thumbnails stand in the middle of the column, with room for the scroll bar on the right;
+    // the chosen one gets a frame of its own size.
+    lv_ListFile->setStyleSheet(lv_ListFile->styleSheet()
+                               + QStringLiteral(" QListWidget { padding-left: 10px; }"
+                                                " QListWidget::item { border: 3px solid transparent; border-radius: 6px; }"
+                                                " QListWidget::item:selected { background: #CFE3F7; border-color: #2F7FD0; }"));
     ppm_LvList = new QMenu(lv_ListFile);
     ppm_LvList->setObjectName("ppm_LvList");
     usupiktogram1 = ppm_LvList->addAction(QStringLiteral("usuń piktogram"));

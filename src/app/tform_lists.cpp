@@ -24,11 +24,10 @@ void T_Form::RedrawImage()
         i_Image->Picture, session.doc, ButtonByTag(500)->isChecked(), ButtonByTag(501)->isChecked());
     i_Image->update();
     ShowInfo();
-    if (!states)
-        return;
-    applyButtonStates(*states);
+    if (states)
+        applyButtonStates(*states);
     // The preview follows at the next event the application dispatches, once however many
-    // repaints this action made.
+    // repaints this action made; a document left without layers shows its empty preview too.
     IChange = true;
     postHook();
 }
@@ -80,14 +79,23 @@ void T_Form::FillFileList()
 {
     const QSignalBlocker quiet(lv_ListFile);
     lv_ListFile->clear();
+    // One column of tiles each just as big as its thumbnail with a thin margin, so the selection
+    // highlight frames the thumbnail and leaves no box beside it.
+    lv_ListFile->setViewMode(QListView::IconMode);
+    lv_ListFile->setFlow(QListView::TopToBottom);
+    lv_ListFile->setWrapping(false);
+    lv_ListFile->setMovement(QListView::Static);
+    lv_ListFile->setSpacing(4);
     for (const QString &name : lb_ListFile.Items) {
         const QString bmp = folders.Base_R + name.left(name.size() - 4) + ".bmp";
         QImage thumb = LoadBmpThumbnail(bmp, 64);
         if (thumb.width() != 64 || thumb.height() != 64)
             thumb = i_Dupl;
         auto *item = new QListWidgetItem(lv_ListFile);
-        item->setIcon(QIcon(QPixmap::fromImage(thumb)));
-        item->setSizeHint(QSize(96, 72));
+        QIcon icon(QPixmap::fromImage(thumb));
+        icon.addPixmap(QPixmap::fromImage(thumb), QIcon::Selected);  // the chosen thumbnail keeps its colours
+        item->setIcon(icon);
+        item->setSizeHint(QSize(72, 72));
         item->setToolTip(name);  // the column has no captions: the hint names the document
     }
     lv_ListFile->setToolTip(QStringLiteral("Kliknij jedną z miniatur"));
@@ -153,6 +161,8 @@ void T_Form::ShowOpenedDocument(const QString &name, const FileStamp &file)
     openFile = file;
     lb_ListFile.ItemIndex = lb_ListFile.IndexOf(name);
     SelectOpenDocument();
+    // A note about the document shown before ("saved", "exported") does not belong to this one.
+    sb_Panel->setText(session.doc.RModif ? QString::fromUtf8(ModifiedNote) : QString());
     ShowDocumentName();
     {
         const QSignalBlocker quiet(lv_Layers);

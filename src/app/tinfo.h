@@ -18,6 +18,10 @@ public:
 
     /// Replaces the lines shown.
     void SetLines(const QStringList &lines);
+    /// Pixels from a line's text start to the column where every value starts, in lb_Info's font.
+    int ValueColumn() const;
+    /// Pixels from a line's left edge to its text.
+    int TextMargin() const;
 
 protected:
     void closeEvent(QCloseEvent *e) override;

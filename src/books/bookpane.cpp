@@ -3,6 +3,7 @@
 #include "books/bookpage.h"
 #include "books/pagelayout.h"
 
+#include <QEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -15,6 +16,8 @@ BookPane::BookPane(BookStyleSheet sheet, PageStyles pageStyles, QWidget *parent)
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) {
         bool ok = false;
         const int id = link.toString().toInt(&ok);
+        // A followed link looks like any other again, even while the pointer still rests on it.
+        hoverLink(QUrl());
         if (ok)
             emit jump(id);
     });
@@ -82,6 +85,14 @@ void BookPane::hoverLink(const QUrl &link)
                                    it.fragment().charFormat().foreground()});
     for (const SavedColour &saved : m_saved)
         paintRange(saved.position, saved.length, HoverLinkColor);
+}
+
+bool BookPane::viewportEvent(QEvent *event)
+{
+    // The pointer may leave the pane straight from a link: it is no longer under the pointer.
+    if (event->type() == QEvent::Leave)
+        hoverLink(QUrl());
+    return QTextBrowser::viewportEvent(event);
 }
 
 void BookPane::paintRange(int position, int length, const QBrush &foreground)

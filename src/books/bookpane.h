@@ -30,6 +30,9 @@ signals:
     /// The user followed link id (a click on it).
     void jump(int id);
 
+protected:
+    bool viewportEvent(QEvent *event) override;
+
 private:
     void hoverLink(const QUrl &link);
     void paintRange(int position, int length, const QBrush &foreground);

@@ -15,9 +15,8 @@ void PictoEditor::store()
 
 void PictoEditor::takeBaseCopy()
 {
-    const R_Curve &layer = current();
-    m_state.TRACurve.assign(layer.RAPoints.begin(), layer.RAPoints.begin() + layer.Count);
-    m_state.TRALayer = doc().Ind_Curve;
+    m_state.TRACurve.clear();
+    baseOfCurrent();
 }
 
 void PictoEditor::b_ModeClick(int tag)

@@ -13,6 +13,13 @@ enum PointerShape {
     crCross,      ///< sketching
 };
 
+/// A slider's base copy of one layer: its polar points when the copy was taken, and the screen
+/// points the slider last left that layer at, which tell the layer apart wherever it now lies.
+struct LayerBase {
+    std::vector<RRadAng> Points;
+    std::vector<TGPPointF> Shape;
+};
+
 struct EditState {
     int IMode = -1;                     ///< mode button tag − 130; 11 = second step of inserting; −1 none
     PointerShape Shape = crHandPoint;   ///< the view's pointer shape
@@ -25,6 +32,5 @@ struct EditState {
     int IPointLayer = -1;               ///< layer on which IPoint was chosen
     TGPPointF P_Move{};                 ///< where a layer move started
     std::vector<TGPPointF> TXYCurve;    ///< base copy of the current layer's screen points
-    std::vector<RRadAng> TRACurve;      ///< base copy of its polar points (resize and rotate)
-    int TRALayer = -1;                  ///< layer TRACurve was taken from
+    std::vector<LayerBase> TRACurve;    ///< base copies of the layers the sliders have worked on
 };

@@ -52,7 +52,10 @@ private:
     bool onMarker(int x, int y) const;
     void shapeByHitTest(int x, int y);
     void store();
+    /// Forgets every base copy and takes one of the current layer (entering mode 5 or 7).
     void takeBaseCopy();
+    /// The base copy of the current layer, found by its shape; taken now when it has none.
+    LayerBase &baseOfCurrent();
     bool sliderActs(int mode);
     void addLayer();
 

@@ -35,9 +35,7 @@ QString RotationLabel(int degrees)
     return QString::number(degrees) + QChar(0x00B0);
 }
 
-QString SizeLabel(int percent, const QLocale &locale)
+QString SizeLabel(int percent)
 {
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(percent / 100.0, 'g', 15);
+    return QString::number(percent / 100.0, 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
 }

@@ -4,7 +4,6 @@
 
 #include "document/picto.h"
 
-#include <QLocale>
 #include <QString>
 
 #include <vector>
@@ -20,5 +19,6 @@ void ResizeCurve(R_Curve &layer, const std::vector<RRadAng> &base, long double f
 
 /// "45°": the rotation slider's label.
 QString RotationLabel(int degrees);
-/// The size slider's label: position ÷ 100 in the shortest form, with locale's decimal separator.
-QString SizeLabel(int percent, const QLocale &locale = QLocale::system());
+/// The size slider's label: position ÷ 100 in the shortest form, always with a decimal comma
+/// ("1,5"), as the pupils write it, whatever the system's locale.
+QString SizeLabel(int percent);

@@ -197,6 +197,31 @@ TEST_F(EditWindowTest, MoveRotateAndScaleTheLayer)
     EXPECT_EQ(form->l_Tool->text(), SizeLabel(50));
 }
 
+TEST_F(EditWindowTest, OneSliderAtATimeFillsTheStripAndATrackClickMovesAStep)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));  // a point as separator
+    open(documentText({layerOf(KindSolid, {{356, 256}, {256, 156}})}));
+    EXPECT_FALSE(form->tb_Rotate->isVisible());
+    EXPECT_FALSE(form->tb_Size->isVisible());
+    struct Case { int mode; QSlider *shown, *hidden; int after; const char *label; } cases[] = {
+        {137, form->tb_Rotate, form->tb_Size, 15, "15°"},
+        {135, form->tb_Size, form->tb_Rotate, 110, "1,1"},
+    };
+    for (const Case &c : cases) {
+        button(c.mode);
+        EXPECT_TRUE(c.shown->isVisible()) << c.mode;
+        EXPECT_FALSE(c.hidden->isVisible()) << c.mode;
+        // The whole strip above the label, the label right under the slider.
+        EXPECT_EQ(c.shown->geometry(), QRect(0, 0, 32, form->l_Tool->y())) << c.mode;
+        EXPECT_EQ(form->l_Tool->geometry().bottom(), form->p_Tools->height() - 1) << c.mode;
+        QTest::mouseClick(c.shown, Qt::LeftButton, {}, QPoint(16, 4));  // the track near the top
+        EXPECT_EQ(c.shown->value(), c.after) << c.mode;
+        EXPECT_EQ(form->l_Tool->text(), QString::fromUtf8(c.label)) << c.mode;
+    }
+    QLocale::setDefault(before);
+}
+
 TEST_F(EditWindowTest, LayerButtonsEachOneUndoStepWithTheShortcuts)
 {
     std::vector<R_Curve> layers{layerOf(KindBlob, {{1, 1}}), layerOf(KindSolid, {{2, 2}}), layerOf(KindDots, {{3, 3}})};

@@ -20,7 +20,7 @@ fail() { echo "$1"; import -window root "$dir/stuck.png" 2>/dev/null; kill -9 $p
 
 "$dir/merisko" & pid=$!
 main_window || fail "no main window"
-xdotool mousemove $((X + 48)) $((Y + 164)) click 1; sleep 0.6   # add a layer
+xdotool mousemove $((X + 144)) $((Y + 164)) click 1; sleep 0.6  # add a layer
 xdotool key Return; sleep 1                                     # "Warstwa": OK
 [ -f "$dir/Work/odzysk/001 Bałwanek.vkz" ] || fail "no recovery copy after the edit"
 kill -9 $pid; wait $pid 2>/dev/null

@@ -21,7 +21,7 @@ key() { xdotool windowfocus "$win" 2>/dev/null; xdotool key "$1"; sleep 0.6; }
 
 key ctrl+n             # new document: the dialog proposes "000 Nowy.vkz"
 xdotool key Return; sleep 0.6
-click 48 164           # add a layer (the layer dialog's first kind)
+click 144 164          # add a layer (the layer dialog's first kind)
 xdotool key Return; sleep 0.6
 click 240 356          # the add-points mode
 for p in "156 178" "356 178" "356 378" "156 378"; do

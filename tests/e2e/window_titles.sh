@@ -54,7 +54,7 @@ click 776 36; click 848 36; click 920 36
 
 key ctrl+n; shown 'Nowy piktogram'; xdotool key Escape; sleep 0.5
 key ctrl+shift+s; shown 'Zapisz piktogram jako'; xdotool key Escape; sleep 0.5
-click 48 164; shown 'Warstwa'; nothingAppended; xdotool key Escape; sleep 0.5
+click 144 164; shown 'Warstwa'; nothingAppended; xdotool key Escape; sleep 0.5
 kill $pid
 exit $fail
 INNER

@@ -197,6 +197,30 @@ TEST_F(LayerOpsTest, SlidersWorkFromTheBaseCopyOfTheirOwnLayer)
     EXPECT_NEAR(t.layer().XYPoints[0].X, 156, 1e-3);
 }
 
+TEST(SliderBaseCopy, FollowsItsLayerWhenTheLayerMovesInTheStack)
+{
+    FakeHost t;
+    t.open(std::vector<R_Curve>{layerOf(KindSolid, {{256, 156}, {256, 256}}),
+                       layerOf(KindSolid, {{356, 256}, {256, 256}})});
+    t.editor.b_ModeClick(137);
+    t.editor.tb_RotateMouseUp(90);  // the top layer: (356, 256) to (256, 356)
+    t.editor.b_LayerClick(124);     // moved one step down, still current
+    ASSERT_EQ(t.doc.Ind_Curve, 0);
+    EXPECT_NEAR(t.layer().XYPoints[0].Y, 356, 1e-3);
+
+    // The neighbour, now at the index the base copy was taken at, keeps its own shape.
+    t.SelectLayerRow(0);
+    t.editor.tb_RotateMouseUp(90);
+    EXPECT_NEAR(t.layer().XYPoints[0].X, 356, 1e-3);  // (256, 156) turned: (356, 256)
+    EXPECT_NEAR(t.layer().XYPoints[0].Y, 256, 1e-3);
+
+    // The moved layer still turns from the copy taken when the mode was entered.
+    t.SelectLayerRow(1);
+    t.editor.tb_RotateMouseUp(180);
+    EXPECT_NEAR(t.layer().XYPoints[0].X, 156, 1e-3);
+    EXPECT_NEAR(t.layer().XYPoints[0].Y, 256, 1e-3);
+}
+
 TEST(LayerDialog, PointCountMustBeAWholeNumberThreeToForty)
 {
     struct Case { const char *text; std::optional<int> n; } cases[] = {

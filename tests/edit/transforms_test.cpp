@@ -1,5 +1,7 @@
 #include "edit/transforms.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,16 +51,18 @@ TEST(Transforms, AShortBaseCopyIsNeverReadPastItsEnd)
     EXPECT_EQ(layer.XYPoints[2].X, 200);  // beyond the copy: untouched
 }
 
-TEST(Transforms, LabelsInDegreesAndInTheRegionalDecimalSeparator)
+TEST(Transforms, LabelsInDegreesAndWithADecimalCommaWhateverTheLocale)
 {
     EXPECT_EQ(RotationLabel(45), QString::fromUtf8("45°"));
     EXPECT_EQ(RotationLabel(0), QString::fromUtf8("0°"));
-    const QLocale polish(QLocale::Polish, QLocale::Poland), english(QLocale::English, QLocale::UnitedStates);
-    struct Case { int percent; const char *comma, *point; } cases[] = {
-        {20, "0,2", "0.2"}, {100, "1", "1"}, {125, "1,25", "1.25"}, {200, "2", "2"}, {33, "0,33", "0.33"},
+    const QLocale before;
+    struct Case { int percent; const char *label; } cases[] = {
+        {20, "0,2"}, {100, "1"}, {125, "1,25"}, {150, "1,5"}, {200, "2"}, {33, "0,33"},
     };
-    for (const Case &c : cases) {
-        EXPECT_EQ(SizeLabel(c.percent, polish), c.comma) << c.percent;
-        EXPECT_EQ(SizeLabel(c.percent, english), c.point) << c.percent;
+    for (QLocale::Language language : {QLocale::English, QLocale::Polish, QLocale::German}) {
+        QLocale::setDefault(QLocale(language));
+        for (const Case &c : cases)
+            EXPECT_EQ(SizeLabel(c.percent), c.label) << c.percent << " " << QLocale().name().toStdString();
     }
+    QLocale::setDefault(before);
 }
