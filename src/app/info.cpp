@@ -15,28 +15,28 @@ QString modeLine(const EditState &e)
     switch (e.IMode) {
     case 0:
         return {};  // two lines: handled by the caller
-    case 1: return QStringLiteral("  Dodawanie punktów na końcu. Wybierz miejsce i kliknij aby dodać punkt");
+    case 1: return QStringLiteral("  Dodawanie punktów na końcu. Wybierz miejsce i kliknij, aby dodać punkt");
     case 2:
         if (e.Shape == crHandPoint)
             return QStringLiteral("  Szukanie punktu, za którym chcesz dodać punkt");
         if (e.Shape == crDrag)
-            return QStringLiteral("  Punkt numer ") + nr + QStringLiteral(" znaleziony. Kliknij aby potwierdzić");
+            return QStringLiteral("  Punkt numer ") + nr + QStringLiteral(" znaleziony. Kliknij, aby potwierdzić");
         return {};
     case 3:
         if (e.Shape == crHandPoint)
             return QStringLiteral("  Szukanie punktu, który chcesz usunąć");
         if (e.Shape == crDrag)
-            return QStringLiteral("  Punkt numer ") + nr + QStringLiteral(" znaleziony. Kliknij aby usunąć");
+            return QStringLiteral("  Punkt numer ") + nr + QStringLiteral(" znaleziony. Kliknij, aby usunąć");
         return {};
     case 4:
         if (e.Shape == crHandPoint)
             return QStringLiteral("  Szukanie punktu, który chcesz przesunąć");
         if (e.Shape == crDrag)
             return QStringLiteral("  Punkt numer  ") + nr
-                   + QStringLiteral(" znaleziony. Przytrzymaj lewy przyciski myszki i zacznij przesuwać");
+                   + QStringLiteral(" znaleziony. Przytrzymaj lewy przycisk myszki i zacznij przesuwać");
         return {};
     case 5: return QStringLiteral("  Zmiana rozmiaru warstwy - wykorzystaj suwak ");
-    case 6: return QStringLiteral("  Przesuwanie warstwy. Przytrzymaj lewy przyciski myszki i zacznij przesuwać");
+    case 6: return QStringLiteral("  Przesuwanie warstwy. Przytrzymaj lewy przycisk myszki i zacznij przesuwać");
     case 7: return QStringLiteral("  Obracanie warstwy - wykorzystaj suwak ");
     case 11: return QStringLiteral("  Ustaw kursor i kliknij, aby wstawić punkt");
     default: return {};
@@ -48,7 +48,7 @@ void addModeLines(QStringList &out, const EditState &e)
     if (e.IMode == 0) {
         out << QStringLiteral("  Rysowanie z ręki");
         if (e.Shape == crHandPoint)
-            out << (e.B_Draft ? QStringLiteral("  Ustaw kursor na początku kształtu. Przytrzymaj lewy przyciski myszki "
+            out << (e.B_Draft ? QStringLiteral("  Ustaw kursor na początku kształtu. Przytrzymaj lewy przycisk myszki "
                                                "i zacznij szkicowanie")
                               : QStringLiteral("  Koniec szkicowania"));
         else if (e.Shape == crCross)
@@ -88,7 +88,7 @@ QStringList InfoLines(const InfoInput &in)
     out << (in.allLayers ? QStringLiteral("Pokazane są wszystkie warstwy")
                          : QStringLiteral("Pokazana jest tylko warstwa, która jest czynna funkcjonalnie"));
     out << QStringLiteral("Czynna funkcjonalnie jest warstwa o numerze ") + QString::number(d.Ind_Curve);
-    out << (in.pointsAndNumbers ? QStringLiteral("Pokazane sa punkty i numery punktów warstwy czynnej funkcjonalniej")
+    out << (in.pointsAndNumbers ? QStringLiteral("Pokazane są punkty i numery punktów warstwy czynnej funkcjonalnie")
                                 : QStringLiteral("Wszystkie punkty i numery punktów są ukryte"));
     out << (d.RModif ? QStringLiteral("Dokonano zmian") : QStringLiteral("Nie dokonano żadnych zmian"));
     out << QString() << QStringLiteral("Tryb");

@@ -54,7 +54,7 @@ void ShowScreenDpiMessage(UserDialogs &dialogs, int ppi)
 void ShowScreenSizeMessage(UserDialogs &dialogs, int screenWidth, int screenHeight, int programWidth,
                            int programHeight)
 {
-    dialogs.Inform(QStringLiteral("Wielkość monitora wynosi %1 x%2. Wielkość programu to %3 x %4. Program nie "
+    dialogs.Inform(QStringLiteral("Wielkość monitora wynosi %1 × %2. Wielkość programu to %3 × %4. Program nie "
                                   "mieści się na ekranie monitora i nie zostanie uruchomiony.")
                        .arg(screenWidth).arg(screenHeight).arg(programWidth).arg(programHeight),
                    QStringLiteral("Własności MONITORA"));

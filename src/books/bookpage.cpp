@@ -15,7 +15,7 @@ namespace {
 
 [[noreturn]] void failFormat(const QString &path, const QXmlStreamReader &xml, const QString &problem)
 {
-    const QString text = QStringLiteral("Błąd w stronie \"%1\", wiersz %2: %3")
+    const QString text = QStringLiteral("Błąd na stronie \"%1\", wiersz %2: %3")
                              .arg(QDir::toNativeSeparators(path)).arg(xml.lineNumber()).arg(problem);
     throw BookFormatError(text.toStdString());
 }

@@ -26,11 +26,11 @@ TEST_F(StartupTest, EachRefusalShowsItsOneMessageAndTheWindowClosesOnActivation)
          },
          "Brak " + QDir::toNativeSeparators(root.path() + "/Base/A.pn"), "Program nie może być uruchomiony"},
         {"1229 x 1024", [](StartupTest &t) { t.screen = {1229, 1024, 96}; },
-         "Wielkość monitora wynosi 1229 x1024. Wielkość programu to 1230 x 765. Program nie mieści się na "
+         "Wielkość monitora wynosi 1229 × 1024. Wielkość programu to 1230 × 765. Program nie mieści się na "
          "ekranie monitora i nie zostanie uruchomiony.",
          "Własności MONITORA"},
         {"1920 x 764", [](StartupTest &t) { t.screen = {1920, 764, 96}; },
-         "Wielkość monitora wynosi 1920 x764. Wielkość programu to 1230 x 765. Program nie mieści się na "
+         "Wielkość monitora wynosi 1920 × 764. Wielkość programu to 1230 × 765. Program nie mieści się na "
          "ekranie monitora i nie zostanie uruchomiony.",
          "Własności MONITORA"},
     };

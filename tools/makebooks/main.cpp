@@ -1,8 +1,10 @@
 // makebooks FOLDER: draws the pictures of the snowman tutorial into FOLDER. Step N shows the snowman
-// example with its first N layers, as the export picture draws it; ikona.png is the finished
-// snowman as the tutorial window's icon.
+// example with its first N layers as the editing view shows it, the points of the step's layer
+// marked and numbered, so a pupil sees where to click and in which order; gotowy.png is the finished
+// snowman as the export picture draws it, and ikona.png the same as the tutorial window's icon.
 
 #include "document/textformat.h"
+#include "render/editview.h"
 #include "render/layerrenderer.h"
 #include "render/pictures.h"
 #include "render/pngfile.h"
@@ -38,15 +40,18 @@ int main(int argc, char **argv)
         QImage white(512, 512, QImage::Format_RGB32);
         white.fill(Qt::white);
         LayerRenderer renderer;
-        QImage last;
+        EditViewPainter view(renderer, QBrush(Qt::white));
         for (int step = 1; step <= example.Dimension; ++step) {
             PictoDocument part = example;
             part.Dimension = static_cast<uint16_t>(step);
             part.Ind_Curve = step - 1;
-            last = RenderExportPicture(renderer, white, part);
-            SavePngBitmap(smaller(last, kStepSize), folder.filePath(QStringLiteral("krok%1.png").arg(step)));
+            QImage picture(512, 512, QImage::Format_RGB32);
+            view.RedrawImage(picture, part, true, true);
+            SavePngBitmap(smaller(picture, kStepSize), folder.filePath(QStringLiteral("krok%1.png").arg(step)));
         }
-        SavePngBitmap(smaller(last, 64), folder.filePath(QStringLiteral("ikona.png")));
+        const QImage finished = RenderExportPicture(renderer, white, example);
+        SavePngBitmap(smaller(finished, kStepSize), folder.filePath(QStringLiteral("gotowy.png")));
+        SavePngBitmap(smaller(finished, 64), folder.filePath(QStringLiteral("ikona.png")));
     } catch (const std::exception &e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
