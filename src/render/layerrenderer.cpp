@@ -29,7 +29,8 @@ LayerRenderer::LayerRenderer()
 
 void LayerRenderer::DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius)
 {
-    if (g == nullptr)
+    // A disc of radius 0 covers nothing, not even a soft speck.
+    if (g == nullptr || radius == 0)
         return;
     const float r = float(radius);
     if (CoverageMask::Usable(*g)) {

@@ -20,7 +20,7 @@ public:
     void PaintLayer(QPainter &g, const R_Curve &c);
 
     /// Fills, with the current colour of Br_i, the disc of the given radius centred on p.
-    /// Does nothing when g is null.
+    /// Does nothing when g is null or the radius is 0.
     void DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius);
 
 private:

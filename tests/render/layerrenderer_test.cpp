@@ -34,11 +34,12 @@ QImage Blank()
     return img;
 }
 
-QImage Paint(const std::vector<R_Curve> &layers)
+QImage Paint(const std::vector<R_Curve> &layers, bool antialiased = false)
 {
     QImage img = Blank();
     LayerRenderer r;
     QPainter g(&img);
+    g.setRenderHint(QPainter::Antialiasing, antialiased);
     for (const R_Curve &c : layers)
         r.PaintLayer(g, c);
     g.end();
@@ -268,4 +269,14 @@ TEST(LayerRenderer, DrawDotUsesTheBrushColourAndIgnoresANullSurface)
     g.end();
     EXPECT_EQ(Px(img, 50, 60), 0xFF008000u);
     EXPECT_EQ(Px(img, 50, 66), White);
+}
+
+// Dots of width 0 are discs of radius 0: nothing, wherever they lie and however they are painted.
+TEST(LayerRenderer, DotsOfWidthZeroLeaveNoTrace)
+{
+    const std::initializer_list<TGPPointF> points = {{100, 100}, {100.3f, 200.7f}, {50.5f, 50.5f}, {300.25f, 10.8f}};
+    for (const bool aa : {false, true}) {
+        EXPECT_EQ(Paint({Layer(KindDots, 0xFF000000u, 0, 0, 0.0f, points)}, aa), Blank()) << aa;
+        EXPECT_EQ(Paint({Layer(KindDots, 0xFF000000u, 256, 0, 0.0f, points)}, aa), Blank()) << aa;
+    }
 }
