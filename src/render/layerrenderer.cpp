@@ -9,6 +9,8 @@
 
 QColor ArgbColor(uint32_t argb) { return QColor::fromRgba(QRgb(argb)); }
 
+QPointF OnPixelCentres(const TGPPointF &p) { return QPointF(p.X + PixelCentreOffset, p.Y + PixelCentreOffset); }
+
 // A pen refuses a negative width or one of 32768 and more, and keeps the width it had: the width
 // of whatever layer was painted before. Such widths from a file are brought into the pen's range
 // instead (a negative one is the one-pixel pen; the widest covers the whole view either way).
@@ -33,13 +35,14 @@ void LayerRenderer::DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius)
     if (g == nullptr || radius == 0)
         return;
     const float r = float(radius);
+    const QPointF centre = OnPixelCentres(p);
     if (CoverageMask::Usable(*g)) {
         m_mask.Begin(*g);
-        m_mask.AddDisc(QPointF(p.X, p.Y), r);
+        m_mask.AddDisc(centre, r);
         m_mask.Flush(*g, Br_i.color().rgba());
         return;
     }
-    const QRectF rect(p.X - r, p.Y - r, 2 * r, 2 * r);
+    const QRectF rect(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
     QPainterPath path;
     path.addEllipse(rect);
     g->fillPath(path, Br_i);
@@ -138,9 +141,13 @@ static QPainterPath outlinePath(const TGPPointF *pts, int n, const R_Curve &c, b
     if (c.Closure > 1)
         return {};
     const bool closed = c.Closure == 1;
+    QPainterPath path;
     if (brokenAtZero && c.Tension == 0.0f)
-        return PolylinePath(pts, n, closed);
-    return closed ? ClosedCardinalPath(pts, n, c.Tension) : OpenCardinalPath(pts, n, c.Tension);
+        path = PolylinePath(pts, n, closed);
+    else
+        path = closed ? ClosedCardinalPath(pts, n, c.Tension) : OpenCardinalPath(pts, n, c.Tension);
+    path.translate(PixelCentreOffset, PixelCentreOffset);
+    return path;
 }
 
 void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
@@ -162,7 +169,8 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
     }
     case KindBlob: {
         Br_i.setColor(ArgbColor(c.Color));
-        const QPainterPath path = ClosedCardinalPath(pts, n, c.Tension);
+        QPainterPath path = ClosedCardinalPath(pts, n, c.Tension);
+        path.translate(PixelCentreOffset, PixelCentreOffset);
         if (!path.isEmpty())
             g.fillPath(path, Br_i);
         break;

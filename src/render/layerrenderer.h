@@ -11,12 +11,21 @@
 
 #include <cstdint>
 
+/// Layer points are pixel centres: point (x, y) is the centre of pixel (x, y), where Qt's painting
+/// puts that centre at (x + 0.5, y + 0.5). The renderer adds this offset to every point it draws.
+constexpr qreal PixelCentreOffset = 0.5;
+
+/// A layer point in Qt's coordinates of the surface (see PixelCentreOffset).
+QPointF OnPixelCentres(const TGPPointF &p);
+
 class LayerRenderer {
 public:
     LayerRenderer();
 
-    /// Draws layer c onto g. Only the first Count points are used. Background layers clear the
-    /// whole surface; unknown kinds, and line kinds with a closure other than 0 or 1, draw nothing.
+    /// Draws layer c onto g, whose coordinates are the surface's pixels (no scaling: smaller
+    /// pictures are reduced afterwards). Only the first Count points are used. Background layers
+    /// clear the whole surface; unknown kinds, and line kinds with a closure other than 0 or 1,
+    /// draw nothing.
     void PaintLayer(QPainter &g, const R_Curve &c);
 
     /// Fills, with the current colour of Br_i, the disc of the given radius centred on p.

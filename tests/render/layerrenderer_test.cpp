@@ -271,6 +271,33 @@ TEST(LayerRenderer, DrawDotUsesTheBrushColourAndIgnoresANullSurface)
     EXPECT_EQ(Px(img, 50, 66), White);
 }
 
+// A layer point is the centre of the pixel with its coordinates, with or without antialiasing.
+TEST(LayerRenderer, PointsAreThePixelCentres)
+{
+    for (const bool aa : {false, true}) {
+        SCOPED_TRACE(aa ? "antialiased" : "aliased");
+        // A line one pixel wide (and the thinnest one) at x = 10 is column 10, whole.
+        for (int32_t width : {0, 1}) {
+            const QImage line = Paint({Layer(KindSolid, 0xFF000000u, width, 0, 0.0f, {{10, 50}, {10, 150}})}, aa);
+            EXPECT_EQ(Px(line, 10, 100), 0xFF000000u) << "width " << width;
+            EXPECT_EQ(Px(line, 9, 100), White) << "width " << width;
+            EXPECT_EQ(Px(line, 11, 100), White) << "width " << width;
+        }
+        // A disc lies evenly about the pixel of its point.
+        const QImage dot = Paint({Layer(KindDots, 0xFF000000u, 4, 0, 0.0f, {{100, 100}})}, aa);
+        EXPECT_EQ(Px(dot, 100, 100), 0xFF000000u);
+        for (auto [dx, dy] : {std::pair{-4, 0}, {0, -4}, {0, 4}})
+            EXPECT_EQ(Px(dot, 100 + dx, 100 + dy), Px(dot, 104, 100)) << dx << "," << dy;
+    }
+    // A filled square from 20 to 40 covers half of each edge pixel.
+    const QImage square = Paint({Layer(KindBlob, 0xFF000000u, 0, 0, 0.0f, {{20, 20}, {40, 20}, {40, 40}, {20, 40}})},
+                                true);
+    for (auto [x, y] : {std::pair{20, 30}, {40, 30}, {30, 20}, {30, 40}})
+        EXPECT_NEAR(qRed(Px(square, x, y)), 128, 2) << x << "," << y;
+    EXPECT_EQ(Px(square, 21, 30), 0xFF000000u);
+    EXPECT_EQ(Px(square, 39, 39), 0xFF000000u);
+}
+
 // Dots of width 0 are discs of radius 0: nothing, wherever they lie and however they are painted.
 TEST(LayerRenderer, DotsOfWidthZeroLeaveNoTrace)
 {
