@@ -21,10 +21,13 @@ static double penWidth(int32_t width)
 
 LayerRenderer::LayerRenderer()
 {
-    Pe_sol = QPen(ArgbColor(0xFF000000u), 0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    // Segments meet in sharp, mitered corners; open lines end in round caps.
+    Pe_sol = QPen(ArgbColor(0xFF000000u), 0, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+    Pe_sol.setMiterLimit(MiterLimit);
 
     // Carries the dotted line's colour and width; strokeDotted places its round dots.
-    Pe_dot = QPen(ArgbColor(0xFF000000u), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    Pe_dot = QPen(ArgbColor(0xFF000000u), 7, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+    Pe_dot.setMiterLimit(MiterLimit);
 
     Br_i = QBrush(ArgbColor(0xFFFFFFFFu), Qt::SolidPattern);
 }
@@ -184,7 +187,8 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
         // Width 0 is Qt's one-pixel cosmetic pen; wider lines go through the coverage mask.
         if (Pe_sol.widthF() >= 1 && CoverageMask::Usable(g)) {
             m_mask.Begin(g);
-            m_mask.AddPolylines(CoverageMask::Flatten(path), Pe_sol.widthF() / 2);
+            m_mask.AddPolylines(CoverageMask::Flatten(path), Pe_sol.widthF() / 2, Pe_sol.miterLimit(),
+                                c.Closure == 1);
             m_mask.Flush(g, c.Color);
         } else {
             g.strokePath(path, Pe_sol);

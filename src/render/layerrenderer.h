@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPen>
 
+#include <cmath>
 #include <cstdint>
 
 /// Layer points are pixel centres: point (x, y) is the centre of pixel (x, y), where Qt's painting
@@ -17,6 +18,12 @@ constexpr qreal PixelCentreOffset = 0.5;
 
 /// A layer point in Qt's coordinates of the surface (see PixelCentreOffset).
 QPointF OnPixelCentres(const TGPPointF &p);
+
+/// Miter limit of the line pens, as QPen measures it: a miter is cut square once its tip lies
+/// farther than this many pen widths along the outer edge past the joint. Ours are cut when the tip
+/// lies farther than 10 half widths from the joint itself (10 widths from the inner corner to the
+/// outer one), which is sqrt(10² - 1) / 2 in QPen's measure.
+inline const qreal MiterLimit = std::sqrt(99.0) / 2;
 
 class LayerRenderer {
 public:

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
 #include <initializer_list>
 #include <vector>
 
@@ -47,6 +48,10 @@ QImage Paint(const std::vector<R_Curve> &layers, bool antialiased = false)
 }
 
 QRgb Px(const QImage &img, int x, int y) { return img.pixel(x, y); }
+
+// Black ink on white: a pixel is inked when nearly black, unpainted when nearly white.
+bool Inked(const QImage &img, int x, int y) { return qRed(img.pixel(x, y)) < 64; }
+bool Unpainted(const QImage &img, int x, int y) { return qRed(img.pixel(x, y)) > 230; }
 
 void ExpectNear(const QPointF &p, double x, double y)
 {
@@ -296,6 +301,50 @@ TEST(LayerRenderer, PointsAreThePixelCentres)
         EXPECT_NEAR(qRed(Px(square, x, y)), 128, 2) << x << "," << y;
     EXPECT_EQ(Px(square, 21, 30), 0xFF000000u);
     EXPECT_EQ(Px(square, 39, 39), 0xFF000000u);
+}
+
+// Solid lines join their segments with a miter: corners are sharp, the ends of open lines round.
+TEST(LayerRenderer, SolidLineCornersAreSharpAndItsEndsRound)
+{
+    const std::initializer_list<TGPPointF> square = {{100, 100}, {300, 100}, {300, 300}, {100, 300}};
+    for (const bool aa : {false, true}) {
+        SCOPED_TRACE(aa ? "antialiased" : "aliased");
+        // Width 8: the outline spans 4 pixels either side of the points.
+        const QImage closed = Paint({Layer(KindSolid, 0xFF000000u, 8, 1, 0.0f, square)}, aa);
+        for (auto [x, y] : {std::pair{97, 97}, {303, 97}, {303, 303}, {97, 303}})
+            EXPECT_TRUE(Inked(closed, x, y)) << "corner " << x << "," << y;
+
+        const QImage open = Paint({Layer(KindSolid, 0xFF000000u, 8, 0, 0.0f, square)}, aa);
+        EXPECT_TRUE(Inked(open, 303, 97)) << "inner corner";
+        EXPECT_TRUE(Inked(open, 97, 100)) << "round cap, beyond the first point";
+        EXPECT_FALSE(Inked(open, 97, 97)) << "round cap, not square";
+        EXPECT_FALSE(Inked(open, 97, 303)) << "round cap at the last point";
+    }
+}
+
+// A miter whose tip lies farther than 10 half widths from its joint is cut square across, at a
+// tip length of sqrt(99) / 2 pen widths along the outer edge: a corner of 14 degrees keeps its tip,
+// one of 10 degrees loses it.
+TEST(LayerRenderer, SharpCornersAreCutBeyondTheMiterLimit)
+{
+    struct Case {
+        double degrees;
+        double inkedAt, blankAt;  ///< distances from the joint along the tip, pixels
+    };
+    // Width 16: the tip lies 8 / sin(angle / 2) from the joint, 65.6 at 14 degrees, 91.8 at 10;
+    // the cut of the 10 degree corner lies 80.0 from the joint.
+    for (const Case &k : {Case{14, 59, 70}, Case{10, 76, 84}}) {
+        const double half = k.degrees / 2 * M_PI / 180;
+        const TGPPointF joint{256, 100};
+        const TGPPointF a{float(joint.X - 300 * std::sin(half)), float(joint.Y + 300 * std::cos(half))};
+        const TGPPointF b{float(joint.X + 300 * std::sin(half)), float(joint.Y + 300 * std::cos(half))};
+        for (const bool aa : {false, true}) {
+            SCOPED_TRACE(testing::Message() << k.degrees << " degrees, " << (aa ? "antialiased" : "aliased"));
+            const QImage img = Paint({Layer(KindSolid, 0xFF000000u, 16, 0, 0.0f, {a, joint, b})}, aa);
+            EXPECT_TRUE(Inked(img, 256, int(joint.Y - k.inkedAt)));
+            EXPECT_TRUE(Unpainted(img, 256, int(joint.Y - k.blankAt)));
+        }
+    }
 }
 
 // Dots of width 0 are discs of radius 0: nothing, wherever they lie and however they are painted.
