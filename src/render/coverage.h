@@ -1,7 +1,7 @@
 #pragma once
-// Antialiased round-capped strokes and discs, rasterised by distance to the line and blended
-// through QPainter::drawImage. Much cheaper than Qt's stroker for the wide, many-jointed lines of
-// a pictogram, with the same look: full cover up to half the width, a one-pixel soft edge.
+// Antialiased strokes (round caps, miter joins) and discs, rasterised by distance to the line and
+// blended through QPainter::drawImage. Much cheaper than Qt's stroker for the wide, many-jointed
+// lines of a pictogram, with the same look: full cover up to half the width, a one-pixel soft edge.
 
 #include <QImage>
 #include <QPainter>
@@ -28,8 +28,11 @@ public:
     /// pixels of it (Wang's bound on the second differences of its control points).
     static QList<QPolygonF> Flatten(const QPainterPath &path, double tolerance = 0.2);
 
-    /// Adds every segment of every polyline: a stroke of width 2 * radius with round caps and joins.
-    void AddPolylines(const QList<QPolygonF> &lines, double radius);
+    /// Adds every segment of every polyline: a stroke of width 2 * radius with miter joins, cut
+    /// off as Qt::MiterJoin cuts them (miterLimit in pen widths, measured as QPen measures it).
+    /// Open polylines get round caps; with closed, a polyline that ends on its first point is a
+    /// ring, joined there too.
+    void AddPolylines(const QList<QPolygonF> &lines, double radius, double miterLimit, bool closed);
 
     /// Paints the mask's union in colour argb onto g (one blend, as one filled path would) and
     /// empties the mask.
@@ -43,6 +46,7 @@ private:
     /// The disc of radius halves / 2 centred fx / 8, fy / 8 into its centre pixel, made once.
     const Stamp &stampFor(int halves, int fx, int fy);
     void addBand(QPointF a, QPointF b, double radius);
+    void addMiter(QPointF p, QPointF d1, QPointF d2, double radius, double miterLimit);
     void markDirty(int x0, int x1, int y);
 
     int m_w = 0, m_h = 0;
@@ -53,4 +57,5 @@ private:
     uint32_t m_shadeOf = 0;        ///< the colour m_shade was made for
     bool m_shadeReady = false;
     std::unordered_map<int, std::vector<Stamp>> m_stamps;  ///< by radius in half pixels
+    std::vector<QPointF> m_points, m_directions;            ///< one polyline's joints, kept for reuse
 };

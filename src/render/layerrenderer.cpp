@@ -9,6 +9,8 @@
 
 QColor ArgbColor(uint32_t argb) { return QColor::fromRgba(QRgb(argb)); }
 
+QPointF OnPixelCentres(const TGPPointF &p) { return QPointF(p.X + PixelCentreOffset, p.Y + PixelCentreOffset); }
+
 // A pen refuses a negative width or one of 32768 and more, and keeps the width it had: the width
 // of whatever layer was painted before. Such widths from a file are brought into the pen's range
 // instead (a negative one is the one-pixel pen; the widest covers the whole view either way).
@@ -19,26 +21,31 @@ static double penWidth(int32_t width)
 
 LayerRenderer::LayerRenderer()
 {
-    Pe_sol = QPen(ArgbColor(0xFF000000u), 0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    // Segments meet in sharp, mitered corners; open lines end in round caps.
+    Pe_sol = QPen(ArgbColor(0xFF000000u), 0, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+    Pe_sol.setMiterLimit(MiterLimit);
 
     // Carries the dotted line's colour and width; strokeDotted places its round dots.
-    Pe_dot = QPen(ArgbColor(0xFF000000u), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    Pe_dot = QPen(ArgbColor(0xFF000000u), 7, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+    Pe_dot.setMiterLimit(MiterLimit);
 
     Br_i = QBrush(ArgbColor(0xFFFFFFFFu), Qt::SolidPattern);
 }
 
 void LayerRenderer::DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius)
 {
-    if (g == nullptr)
+    // A disc of radius 0 covers nothing, not even a soft speck.
+    if (g == nullptr || radius == 0)
         return;
     const float r = float(radius);
+    const QPointF centre = OnPixelCentres(p);
     if (CoverageMask::Usable(*g)) {
         m_mask.Begin(*g);
-        m_mask.AddDisc(QPointF(p.X, p.Y), r);
+        m_mask.AddDisc(centre, r);
         m_mask.Flush(*g, Br_i.color().rgba());
         return;
     }
-    const QRectF rect(p.X - r, p.Y - r, 2 * r, 2 * r);
+    const QRectF rect(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
     QPainterPath path;
     path.addEllipse(rect);
     g->fillPath(path, Br_i);
@@ -137,9 +144,13 @@ static QPainterPath outlinePath(const TGPPointF *pts, int n, const R_Curve &c, b
     if (c.Closure > 1)
         return {};
     const bool closed = c.Closure == 1;
+    QPainterPath path;
     if (brokenAtZero && c.Tension == 0.0f)
-        return PolylinePath(pts, n, closed);
-    return closed ? ClosedCardinalPath(pts, n, c.Tension) : OpenCardinalPath(pts, n, c.Tension);
+        path = PolylinePath(pts, n, closed);
+    else
+        path = closed ? ClosedCardinalPath(pts, n, c.Tension) : OpenCardinalPath(pts, n, c.Tension);
+    path.translate(PixelCentreOffset, PixelCentreOffset);
+    return path;
 }
 
 void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
@@ -161,7 +172,8 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
     }
     case KindBlob: {
         Br_i.setColor(ArgbColor(c.Color));
-        const QPainterPath path = ClosedCardinalPath(pts, n, c.Tension);
+        QPainterPath path = ClosedCardinalPath(pts, n, c.Tension);
+        path.translate(PixelCentreOffset, PixelCentreOffset);
         if (!path.isEmpty())
             g.fillPath(path, Br_i);
         break;
@@ -175,7 +187,8 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
         // Width 0 is Qt's one-pixel cosmetic pen; wider lines go through the coverage mask.
         if (Pe_sol.widthF() >= 1 && CoverageMask::Usable(g)) {
             m_mask.Begin(g);
-            m_mask.AddPolylines(CoverageMask::Flatten(path), Pe_sol.widthF() / 2);
+            m_mask.AddPolylines(CoverageMask::Flatten(path), Pe_sol.widthF() / 2, Pe_sol.miterLimit(),
+                                c.Closure == 1);
             m_mask.Flush(g, c.Color);
         } else {
             g.strokePath(path, Pe_sol);

@@ -9,18 +9,34 @@
 #include <QPainter>
 #include <QPen>
 
+#include <cmath>
 #include <cstdint>
+
+/// Layer points are pixel centres: point (x, y) is the centre of pixel (x, y), where Qt's painting
+/// puts that centre at (x + 0.5, y + 0.5). The renderer adds this offset to every point it draws.
+constexpr qreal PixelCentreOffset = 0.5;
+
+/// A layer point in Qt's coordinates of the surface (see PixelCentreOffset).
+QPointF OnPixelCentres(const TGPPointF &p);
+
+/// Miter limit of the line pens, as QPen measures it: a miter is cut square once its tip lies
+/// farther than this many pen widths along the outer edge past the joint. Ours are cut when the tip
+/// lies farther than 10 half widths from the joint itself (10 widths from the inner corner to the
+/// outer one), which is sqrt(10² - 1) / 2 in QPen's measure.
+inline const qreal MiterLimit = std::sqrt(99.0) / 2;
 
 class LayerRenderer {
 public:
     LayerRenderer();
 
-    /// Draws layer c onto g. Only the first Count points are used. Background layers clear the
-    /// whole surface; unknown kinds, and line kinds with a closure other than 0 or 1, draw nothing.
+    /// Draws layer c onto g, whose coordinates are the surface's pixels (no scaling: smaller
+    /// pictures are reduced afterwards). Only the first Count points are used. Background layers
+    /// clear the whole surface; unknown kinds, and line kinds with a closure other than 0 or 1,
+    /// draw nothing.
     void PaintLayer(QPainter &g, const R_Curve &c);
 
     /// Fills, with the current colour of Br_i, the disc of the given radius centred on p.
-    /// Does nothing when g is null.
+    /// Does nothing when g is null or the radius is 0.
     void DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius);
 
 private:

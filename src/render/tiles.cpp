@@ -1,5 +1,7 @@
 #include "render/tiles.h"
 
+#include "render/layerrenderer.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -14,6 +16,10 @@ void DrawRoundFrame(QPainter &surface, const QPen &pen, int n)
 {
     const RoundFrameGeometry g = RoundFrameMeasures(n);
     surface.save();
+    // Antialiased, the integer points must land on pixel centres; Qt's aliased thin lines already
+    // put them there.
+    if (surface.testRenderHint(QPainter::Antialiasing))
+        surface.translate(PixelCentreOffset, PixelCentreOffset);
     surface.setPen(pen);
     surface.setBrush(Qt::NoBrush);
     // Qt measures angles counter-clockwise in 1/16 degree; the frame's arcs are given clockwise.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "guiapp.h"
 
@@ -26,23 +27,52 @@ QImage white()
 }
 }
 
-// The mask's stroke against Qt's own stroker: the same amount of ink and nearly the same pixels.
+// The mask's stroke against Qt's own stroker with round caps and miter joins: the same amount of
+// ink and nearly the same pixels, also where sharp corners are cut off and where a line turns back.
 TEST(CoverageMask, StrokeMatchesQtStroker)
 {
     app();
     const TGPPointF pts[] = {{20, 30}, {90, 170}, {120, 40}, {180, 150}, {60, 100}};
-    struct Case { const char *name; QPainterPath path; double width; } cases[] = {
-        {"curve w8", OpenCardinalPath(pts, 5, 0.5f), 8},
-        {"closed curve w16", ClosedCardinalPath(pts, 5, 0.5f), 16},
-        {"polyline w4", PolylinePath(pts, 5, false), 4},
-        {"polygon w3", PolylinePath(pts, 5, true), 3},
+    // Corners of 10 and 14 degrees (the first one's miter is cut, the second's whole), and a line
+    // that turns straight back.
+    QPainterPath sharp;
+    for (const auto &[y, degrees] : {std::pair{40.0, 10.0}, {110.0, 14.0}}) {
+        const double half = degrees / 2 * M_PI / 180;
+        sharp.moveTo(185 - 150 * std::cos(half), y - 150 * std::sin(half));
+        sharp.lineTo(185, y);
+        sharp.lineTo(185 - 150 * std::cos(half), y + 150 * std::sin(half));
+    }
+    sharp.moveTo(60, 170);
+    sharp.lineTo(150, 170);
+    sharp.lineTo(100, 170);
+    QPainterPath closedSharp;
+    closedSharp.moveTo(20, 60);
+    closedSharp.lineTo(190, 80);
+    closedSharp.lineTo(20, 100);
+    closedSharp.closeSubpath();
+    struct Case {
+        const char *name;
+        QPainterPath path;
+        double width;
+        bool closed;
+    } cases[] = {
+        {"curve w8", OpenCardinalPath(pts, 5, 0.5f), 8, false},
+        {"closed curve w16", ClosedCardinalPath(pts, 5, 0.5f), 16, true},
+        {"polyline w4", PolylinePath(pts, 5, false), 4, false},
+        {"polygon w3", PolylinePath(pts, 5, true), 3, true},
+        {"polygon w8", PolylinePath(pts, 5, true), 8, true},
+        {"sharp corners w8", sharp, 8, false},
+        {"sharp polygon w5", closedSharp, 5, true},
     };
+    const double limit = std::sqrt(99.0) / 2;
     for (const Case &c : cases) {
         QImage qt = white(), ours = white();
         {
             QPainter g(&qt);
             g.setRenderHint(QPainter::Antialiasing);
-            g.strokePath(c.path, QPen(Qt::black, c.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            QPen pen(Qt::black, c.width, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+            pen.setMiterLimit(limit);
+            g.strokePath(c.path, pen);
         }
         {
             QPainter g(&ours);
@@ -50,7 +80,7 @@ TEST(CoverageMask, StrokeMatchesQtStroker)
             ASSERT_TRUE(CoverageMask::Usable(g));
             CoverageMask mask;
             mask.Begin(g);
-            mask.AddPolylines(CoverageMask::Flatten(c.path), c.width / 2);
+            mask.AddPolylines(CoverageMask::Flatten(c.path), c.width / 2, limit, c.closed);
             mask.Flush(g, 0xFF000000u);
         }
         EXPECT_NEAR(ink(ours), ink(qt), ink(qt) * 0.02) << c.name;

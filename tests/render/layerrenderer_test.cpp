@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
 #include <initializer_list>
 #include <vector>
 
@@ -34,11 +35,12 @@ QImage Blank()
     return img;
 }
 
-QImage Paint(const std::vector<R_Curve> &layers)
+QImage Paint(const std::vector<R_Curve> &layers, bool antialiased = false)
 {
     QImage img = Blank();
     LayerRenderer r;
     QPainter g(&img);
+    g.setRenderHint(QPainter::Antialiasing, antialiased);
     for (const R_Curve &c : layers)
         r.PaintLayer(g, c);
     g.end();
@@ -46,6 +48,10 @@ QImage Paint(const std::vector<R_Curve> &layers)
 }
 
 QRgb Px(const QImage &img, int x, int y) { return img.pixel(x, y); }
+
+// Black ink on white: a pixel is inked when nearly black, unpainted when nearly white.
+bool Inked(const QImage &img, int x, int y) { return qRed(img.pixel(x, y)) < 64; }
+bool Unpainted(const QImage &img, int x, int y) { return qRed(img.pixel(x, y)) > 230; }
 
 void ExpectNear(const QPointF &p, double x, double y)
 {
@@ -268,4 +274,85 @@ TEST(LayerRenderer, DrawDotUsesTheBrushColourAndIgnoresANullSurface)
     g.end();
     EXPECT_EQ(Px(img, 50, 60), 0xFF008000u);
     EXPECT_EQ(Px(img, 50, 66), White);
+}
+
+// A layer point is the centre of the pixel with its coordinates, with or without antialiasing.
+TEST(LayerRenderer, PointsAreThePixelCentres)
+{
+    for (const bool aa : {false, true}) {
+        SCOPED_TRACE(aa ? "antialiased" : "aliased");
+        // A line one pixel wide (and the thinnest one) at x = 10 is column 10, whole.
+        for (int32_t width : {0, 1}) {
+            const QImage line = Paint({Layer(KindSolid, 0xFF000000u, width, 0, 0.0f, {{10, 50}, {10, 150}})}, aa);
+            EXPECT_EQ(Px(line, 10, 100), 0xFF000000u) << "width " << width;
+            EXPECT_EQ(Px(line, 9, 100), White) << "width " << width;
+            EXPECT_EQ(Px(line, 11, 100), White) << "width " << width;
+        }
+        // A disc lies evenly about the pixel of its point.
+        const QImage dot = Paint({Layer(KindDots, 0xFF000000u, 4, 0, 0.0f, {{100, 100}})}, aa);
+        EXPECT_EQ(Px(dot, 100, 100), 0xFF000000u);
+        for (auto [dx, dy] : {std::pair{-4, 0}, {0, -4}, {0, 4}})
+            EXPECT_EQ(Px(dot, 100 + dx, 100 + dy), Px(dot, 104, 100)) << dx << "," << dy;
+    }
+    // A filled square from 20 to 40 covers half of each edge pixel.
+    const QImage square = Paint({Layer(KindBlob, 0xFF000000u, 0, 0, 0.0f, {{20, 20}, {40, 20}, {40, 40}, {20, 40}})},
+                                true);
+    for (auto [x, y] : {std::pair{20, 30}, {40, 30}, {30, 20}, {30, 40}})
+        EXPECT_NEAR(qRed(Px(square, x, y)), 128, 2) << x << "," << y;
+    EXPECT_EQ(Px(square, 21, 30), 0xFF000000u);
+    EXPECT_EQ(Px(square, 39, 39), 0xFF000000u);
+}
+
+// Solid lines join their segments with a miter: corners are sharp, the ends of open lines round.
+TEST(LayerRenderer, SolidLineCornersAreSharpAndItsEndsRound)
+{
+    const std::initializer_list<TGPPointF> square = {{100, 100}, {300, 100}, {300, 300}, {100, 300}};
+    for (const bool aa : {false, true}) {
+        SCOPED_TRACE(aa ? "antialiased" : "aliased");
+        // Width 8: the outline spans 4 pixels either side of the points.
+        const QImage closed = Paint({Layer(KindSolid, 0xFF000000u, 8, 1, 0.0f, square)}, aa);
+        for (auto [x, y] : {std::pair{97, 97}, {303, 97}, {303, 303}, {97, 303}})
+            EXPECT_TRUE(Inked(closed, x, y)) << "corner " << x << "," << y;
+
+        const QImage open = Paint({Layer(KindSolid, 0xFF000000u, 8, 0, 0.0f, square)}, aa);
+        EXPECT_TRUE(Inked(open, 303, 97)) << "inner corner";
+        EXPECT_TRUE(Inked(open, 97, 100)) << "round cap, beyond the first point";
+        EXPECT_FALSE(Inked(open, 97, 97)) << "round cap, not square";
+        EXPECT_FALSE(Inked(open, 97, 303)) << "round cap at the last point";
+    }
+}
+
+// A miter whose tip lies farther than 10 half widths from its joint is cut square across, at a
+// tip length of sqrt(99) / 2 pen widths along the outer edge: a corner of 14 degrees keeps its tip,
+// one of 10 degrees loses it.
+TEST(LayerRenderer, SharpCornersAreCutBeyondTheMiterLimit)
+{
+    struct Case {
+        double degrees;
+        double inkedAt, blankAt;  ///< distances from the joint along the tip, pixels
+    };
+    // Width 16: the tip lies 8 / sin(angle / 2) from the joint, 65.6 at 14 degrees, 91.8 at 10;
+    // the cut of the 10 degree corner lies 80.0 from the joint.
+    for (const Case &k : {Case{14, 59, 70}, Case{10, 76, 84}}) {
+        const double half = k.degrees / 2 * M_PI / 180;
+        const TGPPointF joint{256, 100};
+        const TGPPointF a{float(joint.X - 300 * std::sin(half)), float(joint.Y + 300 * std::cos(half))};
+        const TGPPointF b{float(joint.X + 300 * std::sin(half)), float(joint.Y + 300 * std::cos(half))};
+        for (const bool aa : {false, true}) {
+            SCOPED_TRACE(testing::Message() << k.degrees << " degrees, " << (aa ? "antialiased" : "aliased"));
+            const QImage img = Paint({Layer(KindSolid, 0xFF000000u, 16, 0, 0.0f, {a, joint, b})}, aa);
+            EXPECT_TRUE(Inked(img, 256, int(joint.Y - k.inkedAt)));
+            EXPECT_TRUE(Unpainted(img, 256, int(joint.Y - k.blankAt)));
+        }
+    }
+}
+
+// Dots of width 0 are discs of radius 0: nothing, wherever they lie and however they are painted.
+TEST(LayerRenderer, DotsOfWidthZeroLeaveNoTrace)
+{
+    const std::initializer_list<TGPPointF> points = {{100, 100}, {100.3f, 200.7f}, {50.5f, 50.5f}, {300.25f, 10.8f}};
+    for (const bool aa : {false, true}) {
+        EXPECT_EQ(Paint({Layer(KindDots, 0xFF000000u, 0, 0, 0.0f, points)}, aa), Blank()) << aa;
+        EXPECT_EQ(Paint({Layer(KindDots, 0xFF000000u, 256, 0, 0.0f, points)}, aa), Blank()) << aa;
+    }
 }
