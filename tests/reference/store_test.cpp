@@ -2,11 +2,10 @@
 
 #include "reference/strip.h"
 #include "storefixture.h"
+#include "../pngbytes.h"
 
 #include <QDir>
 #include <QRandomGenerator>
-
-#include <sys/resource.h>
 
 #include <cerrno>
 #include <chrono>
@@ -32,24 +31,6 @@ QImage NoisyPicture()
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, 0xFF000000u | (random.generate() & 0xFFFFFFu));
     return image;
-}
-
-uint32_t Crc32(const std::string &bytes)
-{
-    uint32_t crc = 0xFFFFFFFFu;
-    for (const char ch : bytes) {
-        crc ^= uint8_t(ch);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-long PeakKilobytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
 }
 
 void ExpectSamePixels(const QImage &actual, const QImage &expected)

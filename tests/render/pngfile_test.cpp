@@ -1,6 +1,7 @@
 #include "render/pngfile.h"
 #include "render/pictures.h"
 #include "../document/filesizelimit.h"
+#include "../pngbytes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,6 @@
 #include <QTemporaryDir>
 
 #include <png.h>
-#include <sys/resource.h>
-
 #include <csetjmp>
 #include <functional>
 #include <vector>
@@ -84,24 +83,6 @@ QByteArray EncodeRgb(int w, int h, bool interlaced, QRgb (*pixel)(int x, int y))
 QRgb DistinctPixel(int x, int y)
 {
     return qRgb(x * 17 % 256, y * 29 % 256, (x * 7 + y * 13) % 256);
-}
-
-quint32 Crc32(const QByteArray &bytes)
-{
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char ch : bytes) {
-        crc ^= quint8(ch);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-long PeakKilobytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
 }
 
 } // namespace
@@ -197,7 +178,7 @@ TEST(PngFile, BadFilesThrowPolishErrors)
         {false, "Plik \"" + hugePath + "\": To nie jest poprawny obraz PNG."},
     };
     for (const auto &c : claims) {
-        const quint32 crc = c.checksum ? Crc32(huge.mid(12, 17)) : 0;
+        const quint32 crc = c.checksum ? Crc32(std::string_view(huge.constData() + 12, 17)) : 0;
         for (int i = 0; i < 4; ++i)
             huge[29 + i] = char(crc >> (24 - 8 * i));
         WriteAll(hugePath, huge);
