@@ -1,8 +1,7 @@
 // The controls of the main window, placed by hand at the pixel positions of the window's layout.
 #include "glyphs.h"
+#include "render/fonts.h"
 #include "tform.h"
-
-#include <QFontDatabase>
 
 namespace {
 QWidget *panel(QWidget *parent, const char *name, QRect geometry, const QColor &colour)
@@ -43,8 +42,7 @@ QListWidget *thumbList(QWidget *parent, const char *name, QRect geometry, const 
 
 QFont windowFont()
 {
-    const QStringList families = QFontDatabase::families();
-    QFont f(families.contains("Verdana") ? "Verdana" : "DejaVu Sans");
+    QFont f(InterfaceFontFamily());
     f.setPixelSize(11);
     return f;
 }

@@ -1,9 +1,9 @@
 #include "tinfo.h"
 
 #include "info.h"
+#include "render/fonts.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -53,7 +53,7 @@ T_Info::T_Info(QWidget *owner)
     lb_Info->setFrameShape(QFrame::NoFrame);
     lb_Info->setSelectionMode(QAbstractItemView::NoSelection);
     lb_Info->setFocusPolicy(Qt::NoFocus);
-    QFont f(QFontDatabase::families().contains("Verdana") ? "Verdana" : "DejaVu Sans");
+    QFont f(InterfaceFontFamily());
     f.setPixelSize(13);
     lb_Info->setFont(f);
     lb_Info->setStyleSheet(QStringLiteral("QListWidget { background: #F7F3CC; } QListWidget::item { height: 18px; }"));

@@ -1,7 +1,8 @@
 #include "edit/layerdialog.h"
 
+#include "render/fonts.h"
+
 #include <QApplication>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +32,7 @@ T_Layer::T_Layer(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(197, 178);
-    QFont f(QFontDatabase::families().contains("Verdana") ? "Verdana" : "DejaVu Sans");
+    QFont f(InterfaceFontFamily());
     f.setPixelSize(12);
     setFont(f);
 

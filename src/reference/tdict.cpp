@@ -1,5 +1,7 @@
 #include "reference/tdict.h"
 
+#include "render/fonts.h"
+
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -30,7 +32,7 @@ T_Dict::T_Dict(QWidget *parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
-    QFont f(QFontDatabase::families().contains("Verdana") ? "Verdana" : "DejaVu Sans");
+    QFont f(InterfaceFontFamily());
     f.setPixelSize(13);
     f.setBold(true);
     setFont(f);

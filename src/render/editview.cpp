@@ -1,6 +1,6 @@
 #include "render/editview.h"
 
-#include <QFontDatabase>
+#include "render/fonts.h"
 
 #include <cmath>
 
@@ -25,20 +25,10 @@ PropertyButtonStates PropertyStatesFor(const R_Curve &layer)
     return s;
 }
 
-QString NumberFontFamily()
-{
-    const QStringList families = QFontDatabase::families();
-    for (const QString &wanted : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")})
-        for (const QString &f : families)
-            if (f.compare(wanted, Qt::CaseInsensitive) == 0)
-                return f;
-    return QStringLiteral("Sans Serif");
-}
-
 EditViewPainter::EditViewPainter(LayerRenderer &renderer, const QBrush &texture)
     : m_renderer(renderer), m_texture(texture)
 {
-    m_numberFont.setFamily(NumberFontFamily());
+    m_numberFont.setFamily(InterfaceFontFamily());
     m_numberFont.setPixelSize(16);
     m_numberFont.setBold(true);
     m_numberAscent = QFontMetricsF(m_numberFont).ascent();

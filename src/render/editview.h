@@ -53,5 +53,3 @@ private:
     bool m_antialias = false;
 };
 
-/// The family for point numbers: Verdana where installed, else the closest sans family.
-QString NumberFontFamily();
