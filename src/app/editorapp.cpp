@@ -2,7 +2,7 @@
 
 #include "books/bookwindows.h"
 #include "messages/catalogue.h"
-#include "reference/tdict.h"
+#include "dialogs/tdict.h"
 #include "splash.h"
 #include "tform.h"
 

@@ -2,7 +2,7 @@
 // hints of the controls and the clicks on the window's decorative pictures.
 #include "hints.h"
 #include "info.h"
-#include "namedialogs.h"
+#include "dialogs/namedialogs.h"
 #include "tform.h"
 #include "tinfo.h"
 

@@ -1,6 +1,6 @@
 // New, save, save as, the save question and the picture export of the main window.
 #include "document/textformat.h"
-#include "namedialogs.h"
+#include "dialogs/namedialogs.h"
 #include "render/pictures.h"
 #include "render/pngfile.h"
 #include "tform.h"

@@ -3,7 +3,7 @@
 #include "placement.h"
 #include "reference/picturestore.h"
 #include "reference/strip.h"
-#include "reference/tdict.h"
+#include "dialogs/tdict.h"
 #include "render/pictures.h"
 #include "tform.h"
 

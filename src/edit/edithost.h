@@ -17,6 +17,9 @@ struct LayerChoice {
     int points = -1;
 };
 
+/// The number of points of a sketched line typed as text: a whole number 3 … 40, or nullopt.
+std::optional<int> ParsePointCount(const QString &text);
+
 class EditHost {
 public:
     virtual ~EditHost() = default;

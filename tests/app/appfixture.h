@@ -3,7 +3,7 @@
 // with the documents a test asks for, and message boxes that are recorded instead of shown.
 
 #include "document/textformat.h"
-#include "namedialogs.h"
+#include "dialogs/namedialogs.h"
 #include "tform.h"
 #include "userdialogs.h"
 

@@ -1,6 +1,6 @@
 // New, save, save as, the save question and the export, driven through the main window.
 #include "../document/filesizelimit.h"
-#include "../files/dialogdriver.h"
+#include "../dialogs/dialogdriver.h"
 #include "appfixture.h"
 
 #include <QTest>

@@ -2,7 +2,7 @@
 #include "books/bookwindows.h"
 #include "reference/storewriter.h"
 #include "reference/strip.h"
-#include "reference/tdict.h"
+#include "dialogs/tdict.h"
 
 #include <QBuffer>
 #include <QTest>

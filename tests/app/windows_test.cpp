@@ -4,7 +4,7 @@
 #include "books/bookwindows.h"
 #include "editorapp.h"
 #include "placement.h"
-#include "reference/tdict.h"
+#include "dialogs/tdict.h"
 #include "tinfo.h"
 
 #include <QTest>

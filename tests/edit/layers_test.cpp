@@ -1,4 +1,4 @@
-#include "edit/layerdialog.h"
+#include "edit/edithost.h"
 #include "fakehost.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // Drives the real name dialogs while they run modally: the n-th showing of any watched dialog runs
 // the n-th step from inside the dialog's own event loop, as a user would act on the open dialog.
 
-#include "namedialogs.h"
+#include "dialogs/namedialogs.h"
 
 #include <QEvent>
 #include <QTest>

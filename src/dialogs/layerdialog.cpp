@@ -1,4 +1,4 @@
-#include "edit/layerdialog.h"
+#include "dialogs/layerdialog.h"
 
 #include "render/fonts.h"
 
@@ -12,18 +12,6 @@
 #include <QToolButton>
 
 #include <algorithm>
-
-std::optional<int> ParsePointCount(const QString &text)
-{
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,2}$"));
-    const QString t = text.trimmed();
-    if (!digits.match(t).hasMatch())
-        return std::nullopt;
-    const int n = t.toInt();
-    if (n < 3 || n > 40)
-        return std::nullopt;
-    return n;
-}
 
 T_Layer::T_Layer(QWidget *parent) : QDialog(parent)
 {

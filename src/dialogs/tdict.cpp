@@ -1,4 +1,4 @@
-#include "reference/tdict.h"
+#include "dialogs/tdict.h"
 
 #include "render/fonts.h"
 

@@ -1,5 +1,5 @@
 #include "dialogdriver.h"
-#include "namedialogs.h"
+#include "dialogs/namedialogs.h"
 
 #include <QTest>
 #include <QTimer>

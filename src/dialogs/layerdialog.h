@@ -15,9 +15,6 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 
-/// The number of points of a sketched line typed as text: a whole number 3 … 40, or nullopt.
-std::optional<int> ParsePointCount(const QString &text);
-
 class T_Layer : public QDialog {
 public:
     explicit T_Layer(QWidget *parent = nullptr);

@@ -1,6 +1,6 @@
-#include "namedialogs.h"
+#include "dialogs/namedialogs.h"
 
-#include "filename.h"
+#include "files/filename.h"
 
 NameDialogBase::NameDialogBase(QWidget *parent, const QString &caption, int clientWidth, int editWidth, int okLeft,
                                const QString &initial)
