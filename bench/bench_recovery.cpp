@@ -1,7 +1,7 @@
 // Storing one edit of a large document, alone and followed by the copy that protects it from a crash.
 #include "document/session.h"
 #include "document/textformat.h"
-#include "recoverystore.h"
+#include "files/recoverystore.h"
 
 #include <QTemporaryDir>
 

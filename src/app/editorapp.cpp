@@ -1,10 +1,10 @@
-#include "editorapp.h"
+#include "app/editorapp.h"
 
+#include "app/splash.h"
+#include "app/tform.h"
 #include "books/bookwindows.h"
-#include "messages/catalogue.h"
 #include "dialogs/tdict.h"
-#include "splash.h"
-#include "tform.h"
+#include "messages/catalogue.h"
 
 #include <QScreen>
 #include <QTimer>

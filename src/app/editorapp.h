@@ -2,7 +2,7 @@
 // The editor's start: the application object whose error box catches what a handler throws, and
 // the run of the windows.
 
-#include "userdialogs.h"
+#include "app/userdialogs.h"
 
 #include <QApplication>
 

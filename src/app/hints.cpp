@@ -1,4 +1,4 @@
-#include "hints.h"
+#include "app/hints.h"
 
 const std::vector<R_Hint> &HintTable()
 {

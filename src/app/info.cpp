@@ -1,4 +1,4 @@
-#include "info.h"
+#include "app/info.h"
 
 namespace {
 /// The labels whose lines end in a value, padded with spaces to the same width.

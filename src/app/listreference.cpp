@@ -1,4 +1,4 @@
-#include "listreference.h"
+#include "app/listreference.h"
 
 #include "reference/picturestore.h"
 #include "reference/strip.h"

@@ -1,9 +1,9 @@
 // Program entry: the editor, or one of the command-line tools.
 
+#include "app/editorapp.h"
+#include "app/listreference.h"
+#include "app/plural.h"
 #include "document/textformat.h"
-#include "editorapp.h"
-#include "listreference.h"
-#include "plural.h"
 #include "render/pictures.h"
 #include "render/pngfile.h"
 

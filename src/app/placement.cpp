@@ -1,4 +1,4 @@
-#include "placement.h"
+#include "app/placement.h"
 
 #include <algorithm>
 

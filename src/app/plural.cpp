@@ -1,4 +1,4 @@
-#include "plural.h"
+#include "app/plural.h"
 
 const char *PolishPlural(long long n, const char *one, const char *few, const char *many)
 {

@@ -1,6 +1,6 @@
-#include "splash.h"
+#include "app/splash.h"
 
-#include "glyphs.h"
+#include "app/glyphs.h"
 
 T_Ue::T_Ue() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool)
 {

@@ -2,7 +2,7 @@
 // The environment checks made before the editor opens: the program's folders, write access to the
 // documents folder, the seven reference files, and the screen's density and size.
 
-#include "userdialogs.h"
+#include "app/userdialogs.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "tform.h"
+#include "app/tform.h"
 
-#include "glyphs.h"
+#include "app/glyphs.h"
 #include "reference/textlists.h"
 #include "render/pictures.h"
 #include "render/pngfile.h"

@@ -2,19 +2,19 @@
 // The main window: owns the open document, the drawing objects and every control, and wires the
 // subsystems together. The logic it calls lives in document/, render/ and the files beside this.
 
-#include "document/session.h"
-#include "documentfolder.h"
-#include "edit/editstate.h"
+#include "app/imagecontrol.h"
+#include "app/startup.h"
+#include "app/userdialogs.h"
 #include "dialogs/layerdialog.h"
-#include "edit/pictoeditor.h"
-#include "imagecontrol.h"
 #include "dialogs/namedialogs.h"
-#include "recoverystore.h"
+#include "document/session.h"
+#include "edit/editstate.h"
+#include "edit/pictoeditor.h"
+#include "files/documentfolder.h"
+#include "files/recoverystore.h"
 #include "render/editview.h"
 #include "render/layercache.h"
 #include "render/layerrenderer.h"
-#include "startup.h"
-#include "userdialogs.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
 // The main window's part in editing: its controls' events go to the PictoEditor, and the editor
 // reaches the view, the lists, the sliders and the layer dialog through FormEditHost.
-#include "tform.h"
+#include "app/tform.h"
 
 #include <QApplication>
 #include <QKeyEvent>

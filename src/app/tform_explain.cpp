@@ -1,10 +1,10 @@
 // How the main window explains itself: the file buttons and shortcuts, the information window, the
 // hints of the controls and the clicks on the window's decorative pictures.
-#include "hints.h"
-#include "info.h"
+#include "app/hints.h"
+#include "app/info.h"
+#include "app/tform.h"
+#include "app/tinfo.h"
 #include "dialogs/namedialogs.h"
-#include "tform.h"
-#include "tinfo.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // New, save, save as, the save question and the picture export of the main window.
-#include "document/textformat.h"
+#include "app/tform.h"
 #include "dialogs/namedialogs.h"
+#include "document/textformat.h"
 #include "render/pictures.h"
 #include "render/pngfile.h"
-#include "tform.h"
 
 #include "messages/catalogue.h"
 

@@ -1,7 +1,7 @@
 // The controls of the main window, placed by hand at the pixel positions of the window's layout.
-#include "glyphs.h"
+#include "app/glyphs.h"
+#include "app/tform.h"
 #include "render/fonts.h"
-#include "tform.h"
 
 namespace {
 QWidget *panel(QWidget *parent, const char *name, QRect geometry, const QColor &colour)

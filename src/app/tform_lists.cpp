@@ -1,8 +1,8 @@
 // The editing view, the layer list, the preview and the document list of the main window.
+#include "app/tform.h"
 #include "messages/catalogue.h"
 #include "render/pictures.h"
 #include "render/pngfile.h"
-#include "tform.h"
 
 #include <QFile>
 #include <QFileInfo>

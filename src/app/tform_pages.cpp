@@ -1,7 +1,7 @@
 // The pages behind the editor page, shown to developers only: the document text buffer, in which
 // typing is recorded like any edit, and the hidden pictures and lists of the window.
+#include "app/tform.h"
 #include "document/textformat.h"
-#include "tform.h"
 
 #include <QFontDatabase>
 #include <QLabel>

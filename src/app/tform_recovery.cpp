@@ -1,8 +1,8 @@
 // Copies of the unsaved document in Work/odzysk/: written after its edits, dropped with its changes,
 // offered at the next start when the program did not end normally.
+#include "app/tform.h"
 #include "document/textformat.h"
 #include "messages/catalogue.h"
-#include "tform.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 // The reference strip under the editing view, its dictionary popup, and the two book buttons.
+#include "app/placement.h"
+#include "app/tform.h"
 #include "books/bookwindows.h"
-#include "placement.h"
+#include "dialogs/tdict.h"
 #include "reference/picturestore.h"
 #include "reference/strip.h"
-#include "dialogs/tdict.h"
 #include "render/pictures.h"
-#include "tform.h"
 
 #include <QRandomGenerator>
 

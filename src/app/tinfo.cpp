@@ -1,6 +1,6 @@
-#include "tinfo.h"
+#include "app/tinfo.h"
 
-#include "info.h"
+#include "app/info.h"
 #include "render/fonts.h"
 
 #include <QCloseEvent>

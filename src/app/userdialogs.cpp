@@ -1,4 +1,4 @@
-#include "userdialogs.h"
+#include "app/userdialogs.h"
 
 #include <QMessageBox>
 

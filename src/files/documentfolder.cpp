@@ -1,4 +1,4 @@
-#include "documentfolder.h"
+#include "files/documentfolder.h"
 
 #include "document/atomicfile.h"
 

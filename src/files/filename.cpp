@@ -1,4 +1,4 @@
-#include "filename.h"
+#include "files/filename.h"
 
 namespace {
 const QString forbidden = QStringLiteral("\"*/:<>?\\|");

@@ -1,4 +1,4 @@
-#include "recoverystore.h"
+#include "files/recoverystore.h"
 
 #include "document/atomicfile.h"
 #include "document/textformat.h"

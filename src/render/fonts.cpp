@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "render/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

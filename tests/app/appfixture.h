@@ -2,10 +2,10 @@
 // A program folder of our own for each test: the reference files of the build, a documents folder
 // with the documents a test asks for, and message boxes that are recorded instead of shown.
 
-#include "document/textformat.h"
+#include "app/tform.h"
+#include "app/userdialogs.h"
 #include "dialogs/namedialogs.h"
-#include "tform.h"
-#include "userdialogs.h"
+#include "document/textformat.h"
 
 #include <QApplication>
 #include <QDir>

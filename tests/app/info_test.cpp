@@ -1,8 +1,8 @@
 // The lines of the information window, from the document and the edit state alone.
+#include "app/hints.h"
+#include "app/info.h"
+#include "app/tinfo.h"
 #include "appfixture.h"
-#include "hints.h"
-#include "info.h"
-#include "tinfo.h"
 
 #include <QTest>
 #include <QToolTip>

@@ -1,11 +1,11 @@
 // What the window shows at a glance: pressed buttons, the information window's columns, the
 // splash picture, and displays that must not keep the picture or note of a moment before.
+#include "app/glyphs.h"
+#include "app/info.h"
+#include "app/splash.h"
+#include "app/tinfo.h"
 #include "appfixture.h"
 #include "books/bookpane.h"
-#include "glyphs.h"
-#include "info.h"
-#include "splash.h"
-#include "tinfo.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 // The Polish form of a noun after a count.
-#include "plural.h"
+#include "app/plural.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
+#include "app/splash.h"
 #include "appfixture.h"
-#include "splash.h"
 
 // The splash fades by 2 a tick from 255 and hides on the 127th tick; hidden, it does nothing more.
 TEST(Splash, FadesOutOverOneHundredTwentySevenTicks)

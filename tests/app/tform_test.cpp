@@ -1,5 +1,5 @@
+#include "app/glyphs.h"
 #include "appfixture.h"
-#include "glyphs.h"
 
 #include <QImage>
 #include <QTest>

@@ -1,11 +1,11 @@
 // The windows that open over the editor: where they go, that they stay where the user puts them,
 // and that every window of the program shows its exact caption whole with only a close button.
+#include "app/editorapp.h"
+#include "app/placement.h"
+#include "app/tinfo.h"
 #include "appfixture.h"
 #include "books/bookwindows.h"
-#include "editorapp.h"
-#include "placement.h"
 #include "dialogs/tdict.h"
-#include "tinfo.h"
 
 #include <QTest>
 #include <QTimer>

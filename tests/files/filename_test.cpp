@@ -1,4 +1,4 @@
-#include "filename.h"
+#include "files/filename.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The copies of unsaved documents: writing, removal, which copies are offered, damaged ones set aside.
 #include "document/errors.h"
 #include "document/textformat.h"
-#include "recoverystore.h"
+#include "files/recoverystore.h"
 
 #include <QDir>
 #include <QFile>
