@@ -174,7 +174,7 @@ QImage ReadReferencePicto(const QString &folder, int number, QString &name)
         QImage picture = LoadPngBitmapFromMemory(png, int(width), int(height));
         name = QString::fromStdString(record.name);
         return picture;
-    } catch (const PngError &e) {
+    } catch (const PictureError &e) {
         throw ReferenceError(0, where + e.what());
     }
 }

@@ -81,7 +81,7 @@ void SaveBmpFile(const QImage &image, const QString &path)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (image.isNull() || !image.save(&buffer, "BMP"))
-        throw PngError(QString::fromStdString(
+        throw PictureError(QString::fromStdString(
             FileCreateMessage(path.toStdString(), PictureProblemText(PictureProblem::Empty))));
     WritePictureFile(bytes, path);
 }

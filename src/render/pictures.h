@@ -27,5 +27,5 @@ QImage RenderDocumentThumb(const QImage &composite);
 /// corners outside radius 80 about centres 80 pixels in from the edges.
 QImage RenderExportPicture(LayerRenderer &renderer, const QImage &startPicture, const PictoDocument &doc);
 
-/// Writes a Windows bitmap file whole or not at all (WritePictureFile); throws PngError with a Polish message.
+/// Writes a Windows bitmap file whole or not at all (WritePictureFile); throws PictureError with a Polish message.
 void SaveBmpFile(const QImage &image, const QString &path);

@@ -113,15 +113,15 @@ QImage Decode(const QByteArray &bytes, int width, int height, const std::string 
     const QString notPngMessage = QString::fromStdString(where + PictureProblemText(PictureProblem::NotPng));
     if (bytes.size() < 8
         || png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.constData()), 0, 8) != 0)
-        throw PngError(notPngMessage);
+        throw PictureError(notPngMessage);
 
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
     if (!png)
-        throw PngError(notPngMessage);
+        throw PictureError(notPngMessage);
     png_infop info = png_create_info_struct(png);
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
-        throw PngError(notPngMessage);
+        throw PictureError(notPngMessage);
     }
 
     ReadState st{reinterpret_cast<const png_byte *>(bytes.constData()), size_t(bytes.size()), 0,
@@ -143,9 +143,9 @@ QImage Decode(const QByteArray &bytes, int width, int height, const std::string 
     png_destroy_read_struct(&png, &info, nullptr);
 
     if (status == Status::TooLarge)
-        throw PngError(QString::fromStdString(where + PictureSizeText(st.width, st.height, MaxDimension)));
+        throw PictureError(QString::fromStdString(where + PictureSizeText(st.width, st.height, MaxDimension)));
     if (status != Status::Ok)
-        throw PngError(notPngMessage);
+        throw PictureError(notPngMessage);
 
     width = qMax(0, width);
     height = qMax(0, height);
@@ -219,7 +219,7 @@ bool Encode(png_structp png, png_infop info, WriteState *st, png_uint_32 width,
 
 } // namespace
 
-PngError::PngError(const QString &message)
+PictureError::PictureError(const QString &message)
     : std::runtime_error(message.toStdString()), m_message(message)
 {
 }
@@ -230,7 +230,7 @@ QImage LoadPngBitmap(const QString &path, int width, int height)
     try {
         bytes = QByteArray::fromStdString(ReadWholeFile(QFile::encodeName(path).toStdString()));
     } catch (const FileError &e) {
-        throw PngError(QString::fromUtf8(e.what()));
+        throw PictureError(QString::fromUtf8(e.what()));
     }
     return Decode(bytes, width, height, "Plik \"" + path.toStdString() + "\": ");
 }
@@ -261,14 +261,14 @@ void WritePictureFile(const QByteArray &bytes, const QString &path)
         WriteFileAtomically(QFile::encodeName(path).toStdString(),
                             std::string_view(bytes.constData(), std::size_t(bytes.size())));
     } catch (const FileError &e) {
-        throw PngError(QString::fromUtf8(e.what()));
+        throw PictureError(QString::fromUtf8(e.what()));
     }
 }
 
 void SavePngBitmap(const QImage &image, const QString &path)
 {
     const auto failure = [&](PictureProblem problem) {
-        return PngError(QString::fromStdString(FileCreateMessage(path.toStdString(), PictureProblemText(problem))));
+        return PictureError(QString::fromStdString(FileCreateMessage(path.toStdString(), PictureProblemText(problem))));
     };
     if (image.isNull())
         throw failure(PictureProblem::Empty);

@@ -8,10 +8,11 @@
 
 #include <stdexcept>
 
-/// Raised when a PNG picture cannot be read or written; what() holds a Polish message (UTF-8).
-class PngError : public std::runtime_error {
+/// Raised when a picture file (PNG, or a BMP thumbnail) cannot be read or written; what() holds a
+/// Polish message (UTF-8).
+class PictureError : public std::runtime_error {
 public:
-    explicit PngError(const QString &message);
+    explicit PictureError(const QString &message);
     QString message() const { return m_message; }
 
 private:
@@ -19,7 +20,7 @@ private:
 };
 
 /// Reads the PNG file at path into a width x height picture of 24-bit content. The picture is
-/// cut or extended (black) at the right and bottom edges, never scaled. Throws PngError.
+/// cut or extended (black) at the right and bottom edges, never scaled. Throws PictureError.
 QImage LoadPngBitmap(const QString &path, int width, int height);
 
 /// Same as LoadPngBitmap, from PNG bytes held in memory.
@@ -31,9 +32,9 @@ QImage LoadPngBitmapFromMemory(const QByteArray &bytes, int width, int height);
 QImage LoadBmpThumbnail(const QString &path, int size);
 
 /// Writes the bytes of a picture file whole or not at all, the way the document's text is written
-/// (WriteFileAtomically): the old file stays when anything fails. Throws PngError.
+/// (WriteFileAtomically): the old file stays when anything fails. Throws PictureError.
 void WritePictureFile(const QByteArray &bytes, const QString &path);
 
 /// Writes image as a PNG: colour type RGB, 8 bits per channel, not interlaced, no tRNS chunk,
-/// through WritePictureFile. Throws PngError on failure.
+/// through WritePictureFile. Throws PictureError on failure.
 void SavePngBitmap(const QImage &image, const QString &path);

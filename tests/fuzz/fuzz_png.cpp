@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QImage img = LoadPngBitmapFromMemory(bytes, 72, 72);
         if (img.width() != 72 || img.height() != 72)
             __builtin_trap();
-    } catch (const PngError &) {
+    } catch (const PictureError &) {
     }
     return 0;
 }

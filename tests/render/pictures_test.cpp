@@ -72,5 +72,5 @@ TEST_F(PicturesTest, LayerThumbnailAndBmpFile)
     EXPECT_EQ(back.size(), QSize(64, 64));
     EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), thumb);
     QFile::remove(path);
-    EXPECT_THROW(SaveBmpFile(thumb, QDir::temp().filePath("brak-folderu/x.bmp")), PngError);
+    EXPECT_THROW(SaveBmpFile(thumb, QDir::temp().filePath("brak-folderu/x.bmp")), PictureError);
 }

@@ -156,12 +156,12 @@ TEST(PngFile, BadFilesThrowPolishErrors)
         try {
             LoadPngBitmap(path, 8, 8);
             ADD_FAILURE() << "no error";
-        } catch (const PngError &e) {
+        } catch (const PictureError &e) {
             const QString where = c.create ? QStringLiteral("Plik \"") : QStringLiteral("Nie można otworzyć pliku \"");
             EXPECT_EQ(e.message(), where + path + QString::fromUtf8(c.text));
         }
         if (c.create) {
-            EXPECT_THROW(LoadPngBitmapFromMemory(c.content, 8, 8), PngError);
+            EXPECT_THROW(LoadPngBitmapFromMemory(c.content, 8, 8), PictureError);
         }
     }
 
@@ -185,13 +185,13 @@ TEST(PngFile, BadFilesThrowPolishErrors)
         try {
             LoadPngBitmap(hugePath, 8, 8);
             ADD_FAILURE() << "no error";
-        } catch (const PngError &e) {
+        } catch (const PictureError &e) {
             EXPECT_EQ(e.message(), c.message);
         }
     }
 
-    EXPECT_THROW(SavePngBitmap(Distinct(2, 2), dir.filePath("no/such/dir/x.png")), PngError);
-    EXPECT_THROW(SavePngBitmap(QImage(), dir.filePath("null.png")), PngError);
+    EXPECT_THROW(SavePngBitmap(Distinct(2, 2), dir.filePath("no/such/dir/x.png")), PictureError);
+    EXPECT_THROW(SavePngBitmap(QImage(), dir.filePath("null.png")), PictureError);
 }
 
 // A chunk's length is only a claim. A hundred-byte file announcing an 800 MB text chunk must be
@@ -211,7 +211,7 @@ TEST(PngFile, AncillaryChunksAreSkippedWithoutTakingTheirClaimedSize)
     QByteArray bomb = ReadAll(dir2.filePath("small.png")).left(33);  // signature and header
     bomb += QByteArray::fromHex("32000025") + "tEXt" + "date\0" + "2026-12-10";
     const long before = PeakKilobytes();
-    EXPECT_THROW(LoadPngBitmapFromMemory(bomb, 8, 8), PngError);
+    EXPECT_THROW(LoadPngBitmapFromMemory(bomb, 8, 8), PictureError);
     EXPECT_LT(PeakKilobytes() - before, 64L * 1024) << "kilobytes taken at the peak";
 }
 
@@ -304,7 +304,7 @@ TEST(PngFile, APictureThatDoesNotFitIsAFailureAndTheOldOneStays)
             FileSizeLimit fourKilobytes(w.name == std::string("x.bmp") ? 4096 : 65536);
             w.save(path);
             ADD_FAILURE() << w.name << ": a cut picture was reported as saved";
-        } catch (const PngError &e) {
+        } catch (const PictureError &e) {
             EXPECT_TRUE(e.message().startsWith("Nie można stworzyć pliku \"" + path + "\". ")) << e.what();
             EXPECT_FALSE(e.message().contains("Nieznany") || e.message().contains("Unknown")) << e.what();
         }
