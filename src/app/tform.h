@@ -98,6 +98,8 @@ public:
     void DeletePicto();
     /// Highlights the open document's thumbnail, or none when the open document is not in the list.
     void SelectOpenDocument();
+    /// Shows the current layer selected in the layer list (no handler runs); nothing without one.
+    void SelectCurrentLayer();
     /// Shows the document just read into the session as the open one: its list entry, its name,
     /// its layers and its picture; file is its file as read (empty: never saved).
     void ShowOpenedDocument(const QString &name, const FileStamp &file);

@@ -259,9 +259,8 @@ void T_Form::lv_LayersChange()
     // A click on the list's empty part must not leave the document without a selected layer:
     // the current layer is shown selected again.
     const PictoDocument &d = session.doc;
-    if (m_editHost->LayerRow() < 0 && d.Dimension > 0 && d.Ind_Curve >= 0 && d.Ind_Curve < d.Dimension) {
-        const QSignalBlocker quiet(lv_Layers);
-        lv_Layers->setCurrentRow(d.Dimension - 1 - d.Ind_Curve);
+    if (m_editHost->LayerRow() < 0 && d.Ind_Curve >= 0 && d.Ind_Curve < d.Dimension) {
+        SelectCurrentLayer();
         return;
     }
     m_editor->lv_LayersChange(m_editHost->LayerRow());

@@ -50,11 +50,7 @@ void T_Form::b_NewPictoClick()
     SelectOpenDocument();
     FillLayerList();
     RedrawImage();
-    const PictoDocument &d = session.doc;
-    if (d.Dimension > 0) {
-        const QSignalBlocker quiet(lv_Layers);
-        lv_Layers->setCurrentRow(d.Dimension - 1 - d.Ind_Curve);
-    }
+    SelectCurrentLayer();
     sb_Panel->setText(QString());
     ShowDocumentName();
     ShowInfo();

@@ -173,10 +173,17 @@ void T_Form::ShowOpenedDocument(const QString &name, const FileStamp &file)
         b_ModeClick(136);
     FillLayerList();
     RedrawImage();
-    if (d.Dimension > 0) {
-        const QSignalBlocker quiet(lv_Layers);
-        lv_Layers->setCurrentRow(d.Dimension - 1 - d.Ind_Curve);
-    }
+    SelectCurrentLayer();
+}
+
+void T_Form::SelectCurrentLayer()
+{
+    const PictoDocument &d = session.doc;
+    if (d.Ind_Curve < 0 || d.Ind_Curve >= d.Dimension)
+        return;
+    // The list shows the top layer first; selecting here is no user's choice, so no handler runs.
+    const QSignalBlocker quiet(lv_Layers);
+    lv_Layers->setCurrentRow(d.Dimension - 1 - d.Ind_Curve);
 }
 
 void T_Form::lv_ListFileSelectItem()

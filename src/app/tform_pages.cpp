@@ -66,11 +66,7 @@ void T_Form::showPage(int index)
         session.doc = std::move(typed);
         FillLayerList();
         RedrawImage();
-        const PictoDocument &d = session.doc;
-        if (d.Ind_Curve >= 0 && d.Ind_Curve < d.Dimension) {
-            const QSignalBlocker quiet(lv_Layers);
-            lv_Layers->setCurrentRow(d.Dimension - 1 - d.Ind_Curve);
-        }
+        SelectCurrentLayer();
     }
     if (index == 1) {
         const QSignalBlocker quiet(rve_ItemsView);

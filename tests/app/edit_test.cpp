@@ -385,7 +385,7 @@ TEST_F(EditWindowTest, ADragCutShortIsStoredAsOneEditOrTakenBackWhole)
         {"a second button", [](EditWindowTest &t) { QTest::mousePress(t.view(), Qt::RightButton, {}, QPoint(250, 180)); },
          false},
         {"focus lost to another window",
-         [](EditWindowTest &t) {
+         [](EditWindowTest &) {
              QWidget other;
              other.show();
              other.activateWindow();
