@@ -4,6 +4,8 @@
 #include "reference/strip.h"
 #include "reference/textlists.h"
 
+#include <QDir>
+
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -11,7 +13,7 @@
 
 int ListReference(const QString &baseFolder)
 {
-    const std::string meaningsPath = (baseFolder + "/F.de").toStdString();
+    const std::string meaningsPath = QDir(baseFolder).filePath(QStringLiteral("F.de")).toStdString();
     std::vector<std::string> meanings;
     try {
         meanings = LoadTextLines(meaningsPath);

@@ -3,14 +3,13 @@
 #include "app/editorapp.h"
 #include "app/listreference.h"
 #include "app/plural.h"
+#include "app/startup.h"
 #include "document/textformat.h"
 #include "render/pictures.h"
 #include "render/pngfile.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
-
-#include <filesystem>
 
 #include <cstdio>
 #include <cstring>
@@ -56,18 +55,13 @@ static int checkDocuments(int argc, char **argv)
     return status;
 }
 
-/// The reference data folder beside the executable.
-static QString baseFolder()
-{
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return QString::fromStdString((exe.parent_path() / "Base").string());
-}
+/// The program's folders, found as the editor finds them (an application object must exist).
+static ProgramFolders programFolders() { return ProgramFolders::Beside(QCoreApplication::applicationDirPath()); }
 
 /// A Base/ picture, or a plain one of the given colour while the folder lacks it.
 static QImage basePicture(const QString &name, int size, const QColor &fallback)
 {
-    const QString path = baseFolder() + "/" + name;
+    const QString path = programFolders().Base_B + name;
     if (QFileInfo::exists(path))
         return LoadPngBitmap(path, size, size);
     QImage plain(size, size, QImage::Format_RGB32);
@@ -109,8 +103,10 @@ int main(int argc, char **argv)
         return RunEditor(argc, argv, argc == 2);
     if (argc >= 2 && (std::strcmp(argv[1], "--export-png") == 0 || std::strcmp(argv[1], "--export-thumbnail") == 0))
         return exportPicture(argc, argv, std::strcmp(argv[1], "--export-thumbnail") == 0);
-    if (argc == 2 && std::strcmp(argv[1], "--list-reference") == 0)
-        return ListReference(baseFolder());
+    if (argc == 2 && std::strcmp(argv[1], "--list-reference") == 0) {
+        const QCoreApplication app(argc, argv);
+        return ListReference(programFolders().Base_B);
+    }
     if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
         if (argc < 3) {
             std::fputs("merisko --check: podaj co najmniej jeden plik\n", stderr);
