@@ -106,7 +106,11 @@ int RunEditor(int argc, char **argv, bool quitAfterStart)
         facts.dpi = int(std::lround(screen->logicalDotsPerInch()));
     }
     QuitAfterPaint quitter;
-    T_Form form({QCoreApplication::applicationDirPath(), facts, &dialogs, nullptr, {}});
+    T_Form::Environment env;
+    env.programFolder = QCoreApplication::applicationDirPath();
+    env.screen = facts;
+    env.dialogs = &dialogs;
+    T_Form form(env);
     if (screen != nullptr)
         form.ScreenArea = screen->availableGeometry();  // without the desktop's panels
     if (quitAfterStart)

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QScreen>
 
 #include <exception>
@@ -70,6 +71,8 @@ T_Form::T_Form(const Environment &env) : m_dialogs(*env.dialogs)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     folders = ProgramFolders::Beside(env.programFolder);
+    Random = env.random ? env.random : [](int n) { return int(QRandomGenerator::global()->bounded(n)); };
+    m_beep = env.beep ? env.beep : [] { QApplication::beep(); };
     buildControls();
     wireStrip();
     buildFileControls(env);

@@ -71,6 +71,10 @@ public:
         NameDialogs *names = nullptr;    ///< the name dialogs (not owned); null: the window's own
         /// Shows a folder in the desktop's file browser; null: the system's browser.
         std::function<void(const QString &folder)> openFolder;
+        /// A whole number 0 … n − 1 for the reference strip; null: the system's random numbers.
+        std::function<int(int)> random;
+        /// The beep of an undo or redo with nothing to do; null: the system's beep.
+        std::function<void()> beep;
     };
     explicit T_Form(const Environment &env);
     ~T_Form() override;
@@ -114,7 +118,7 @@ public:
     void b_SnowMenClick();
     std::array<int, 4> T_Set_Pikto{};
     std::array<QString, 4> TWords, TDefin;
-    std::function<int(int)> Random;  ///< a whole number 0 … n − 1; replaceable for tests
+    std::function<int(int)> Random;  ///< a whole number 0 … n − 1
     T_Dict *dict = nullptr;
     BookWindow *help = nullptr, *snowMen = nullptr;
     /// Shows a book or the information window beside the main window (PlaceBesideMain), or, once
@@ -162,7 +166,7 @@ public:
     void b_UndoClick(int tag);
     PictoEditor &Editor() { return *m_editor; }
     T_Layer *layerDialog = nullptr;
-    int Beeps = 0;  ///< beeps of undo and redo with nothing to do (for the tests)
+    std::function<void()> m_beep;
 
     // State.
     ProgramFolders folders;

@@ -38,8 +38,7 @@ public:
     void ProcessEvents() override { QCoreApplication::processEvents(); }
     void Beep() override
     {
-        ++f.Beeps;
-        QApplication::beep();
+        f.m_beep();
     }
     int LayerRow() const override
     {

@@ -7,8 +7,6 @@
 #include "reference/strip.h"
 #include "render/pictures.h"
 
-#include <QRandomGenerator>
-
 namespace {
 /// A control's rectangle in screen pixels.
 QRect screenRect(const QWidget *w)
@@ -19,7 +17,6 @@ QRect screenRect(const QWidget *w)
 
 void T_Form::wireStrip()
 {
-    Random = [](int n) { return int(QRandomGenerator::global()->bounded(n)); };
     for (int k = 0; k < 4; ++k)
         i_Tiles[k]->OnClick = [this, k](QMouseEvent *) { Guarded([&] { Dictionary(601 + k); }); };
     for (const char *name : {"p_Picto_Tavelo", "p_Names"})

@@ -85,6 +85,9 @@ public:
     RecordingNames names;
     QStringList openedFolders;  ///< folders the window asked the file browser to show
     ScreenFacts screen{1280, 1024, 96};
+    int beeps = 0;  ///< beeps of the window (undo or redo with nothing to do)
+    /// The reference strip's choice of numbers; null: the system's random numbers.
+    std::function<int(int)> random;
 
     QString folder(const char *name) const { return root.path() + "/" + name + "/"; }
 
@@ -105,9 +108,19 @@ public:
         f.write(text);
     }
 
-    std::unique_ptr<T_Form> start()
+    /// What the window is given: this folder, the recorded boxes and names, the counted beeps.
+    T_Form::Environment environment()
     {
-        return std::make_unique<T_Form>(T_Form::Environment{
-            root.path(), screen, &dialogs, &names, [this](const QString &f) { openedFolders << f; }});
+        T_Form::Environment env;
+        env.programFolder = root.path();
+        env.screen = screen;
+        env.dialogs = &dialogs;
+        env.names = &names;
+        env.openFolder = [this](const QString &f) { openedFolders << f; };
+        env.random = [this](int n) { return random ? random(n) : 0; };
+        env.beep = [this] { ++beeps; };
+        return env;
     }
+
+    std::unique_ptr<T_Form> start() { return std::make_unique<T_Form>(environment()); }
 };

@@ -264,14 +264,14 @@ TEST_F(EditWindowTest, LayerButtonsEachOneUndoStepWithTheShortcuts)
     key(Qt::Key_Z, ctrlShift);
     EXPECT_EQ(widths(), (std::vector<int>{2, 1, 3}));
 
-    const int beeps = form->Beeps;
+    const int before = beeps;
     button(122);  // a new edit: redo has nothing left
     EXPECT_EQ(widths(), (std::vector<int>{2, 1, 3, 1}));
     EXPECT_EQ(form->lv_Layers->currentRow(), 0);
     EXPECT_EQ(form->edit.IMode, 6);
     EXPECT_TRUE(form->ButtonByTag(136)->isChecked());
     button(141);
-    EXPECT_EQ(form->Beeps, beeps + 1);
+    EXPECT_EQ(beeps, before + 1);
     button(140);
     EXPECT_EQ(widths(), (std::vector<int>{2, 1, 3}));
 }

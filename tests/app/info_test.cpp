@@ -3,6 +3,7 @@
 #include "app/info.h"
 #include "app/tinfo.h"
 #include "appfixture.h"
+#include "controls.h"
 
 #include <QTest>
 #include <QToolTip>
@@ -129,25 +130,24 @@ TEST_F(ExplainTest, TheInfoButtonShowsTheWindowAndClosingItReleasesTheButton)
     putDocument("001 A.vkz", snowmanLayers(2));
     auto form = start();
     form->show();
-    QAbstractButton *b_Info = form->ButtonByTag(800);
-    EXPECT_FALSE(form->Info->isVisible());
-    EXPECT_EQ(form->Info->lb_Info->count(), 0);  // hidden: ShowInfo costs nothing
+    QAbstractButton *b_Info = ButtonOf(*form, 800);
+    T_Info *info = Control<T_Info>(*form, "T_Info");
+    EXPECT_FALSE(info->isVisible());
+    EXPECT_EQ(info->lb_Info->count(), 0);  // hidden: ShowInfo costs nothing
     b_Info->click();
     EXPECT_TRUE(b_Info->isChecked());
-    ASSERT_TRUE(form->Info->isVisible());
-    EXPECT_EQ(form->Info->windowTitle(), "Informacja o parametrach projektu");
-    EXPECT_EQ(form->Info->lb_Info->item(0)->text(), "Nazwa rysunku -  001 A.vkz");
-    // A change of the document is shown at the next repaint.
-    form->doc().TCurveStruct[0].Color = 0xFF123456;
-    form->session.StoreChange(StoreModify, 0);
-    form->RedrawImage();
-    EXPECT_EQ(form->Info->lb_Info->item(5)->text(), "Dokonano zmian");
-    form->Info->close();
+    ASSERT_TRUE(info->isVisible());
+    EXPECT_EQ(info->windowTitle(), "Informacja o parametrach projektu");
+    EXPECT_EQ(info->lb_Info->item(0)->text(), "Nazwa rysunku -  001 A.vkz");
+    // A change of the document is shown with it: here a layer duplicated.
+    ClickButton(*form, 122);
+    EXPECT_EQ(info->lb_Info->item(5)->text(), "Dokonano zmian");
+    info->close();
     EXPECT_FALSE(b_Info->isChecked());
     b_Info->click();
-    EXPECT_TRUE(form->Info->isVisible());
+    EXPECT_TRUE(info->isVisible());
     b_Info->click();
-    EXPECT_FALSE(form->Info->isVisible());
+    EXPECT_FALSE(info->isVisible());
 }
 
 TEST_F(ExplainTest, EachTaggedControlGetsItsHintAtTheFirstMoveOverIt)
@@ -168,9 +168,9 @@ TEST_F(ExplainTest, EachTaggedControlGetsItsHintAtTheFirstMoveOverIt)
         EXPECT_EQ(w->toolTipDuration(), 5000) << row.ITag;
     }
     EXPECT_EQ(byTag[130]->toolTip(), "Ustaw tryb - rysowanie \"z ręki\"");
-    EXPECT_EQ(form->i_Projekt->toolTipDuration(), 50000);
+    EXPECT_EQ(Control(*form, "i_Projekt")->toolTipDuration(), 50000);
     // The hint really shows when the pointer rests.
-    QWidget *save = form->ButtonByTag(112);
+    QWidget *save = ButtonOf(*form, 112);
     QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), save->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(save, &rest);
     EXPECT_TRUE(QToolTip::isVisible());

@@ -5,6 +5,7 @@
 #include "app/splash.h"
 #include "app/tinfo.h"
 #include "appfixture.h"
+#include "controls.h"
 #include "books/bookpane.h"
 
 #include <QTest>
@@ -52,10 +53,10 @@ TEST_F(LookTest, APressedButtonIsFramedAndFilledWhereAnUnpressedOneIsFlat)
         {"view", 500, 500}, {"closure", 540, 540},
     };
     for (const Case &c : cases) {
-        QAbstractButton *b = form->ButtonByTag(c.tag);
+        QAbstractButton *b = ButtonOf(*form, c.tag);
         b->setChecked(true);
         const QImage on = rendered(b);
-        form->ButtonByTag(c.other)->setChecked(c.other != c.tag);
+        ButtonOf(*form, c.other)->setChecked(c.other != c.tag);
         ASSERT_FALSE(b->isChecked()) << c.what;
         const QImage off = rendered(b);
         // The frame at the left edge and the background inside it both change colour.
@@ -72,10 +73,11 @@ TEST_F(LookTest, TheInformationValuesStartInOneColumnWhateverTheFont)
 {
     putDocument("001 A.vkz", snowmanLayers(3));
     auto form = shown();
-    form->ButtonByTag(800)->click();
-    QListWidget *list = form->Info->lb_Info;
+    ButtonOf(*form, 800)->click();
+    T_Info *info = Control<T_Info>(*form, "T_Info");
+    QListWidget *list = info->lb_Info;
     ASSERT_TRUE(list->isVisible());
-    form->Info->resize(632, 600);  // every line in sight
+    info->resize(632, 600);  // every line in sight
     QFont wide("DejaVu Serif");
     wide.setPixelSize(16);
     wide.setBold(true);
@@ -91,7 +93,7 @@ TEST_F(LookTest, TheInformationValuesStartInOneColumnWhateverTheFont)
             if (columns.value.isEmpty())
                 continue;
             const QRect r = list->visualItemRect(list->item(row));
-            const int from = r.left() + form->Info->TextMargin() + metrics.horizontalAdvance(columns.label) + 2;
+            const int from = r.left() + info->TextMargin() + metrics.horizontalAdvance(columns.label) + 2;
             for (int x = from; x < picture.width() && !valueStarts.count(line); ++x)
                 for (int y = r.top(); y <= std::min(r.bottom(), picture.height() - 1); ++y)
                     if (qGray(picture.pixel(x, y)) < 110) {
@@ -133,21 +135,28 @@ TEST(SplashPicture, FillsTheWholeSplashWithAPictureNotAnEmptyBox)
 TEST_F(LookTest, DeletingTheLastLayerEmptiesThePreview)
 {
     putDocument("001 A.vkz", snowmanLayers(2));
+    putDocument("002 pusty.vkz", "         0         0\r\n");
     auto form = shown();
+    ImageControl *preview = Control<ImageControl>(*form, "i_Picto");
+    QListWidget *layers = Control<QListWidget>(*form, "lv_Layers");
     QCoreApplication::processEvents();
-    const QImage before = form->i_Picto->Picture;
+    const QImage before = preview->Picture;
     for (int n = 0; n < 2; ++n) {
-        form->lv_Layers->setCurrentRow(0);
-        QTest::mouseClick(form->ButtonByTag(123), Qt::LeftButton);
+        layers->setCurrentRow(0);
+        ClickButton(*form, 123);
         QCoreApplication::processEvents();  // the preview of what each deletion left
     }
-    ASSERT_EQ(form->doc().Dimension, 0);
+    ASSERT_EQ(layers->count(), 0);
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    const QImage after = form->i_Picto->Picture;
+    const QImage after = preview->Picture;
     EXPECT_NE(after, before);
-    form->UpdatePreview();  // what an empty document's preview is
-    EXPECT_EQ(after, form->i_Picto->Picture);
+    // What a document without layers shows: the one opened next, the deletions not kept.
+    dialogs.answer = UserDialogs::No;
+    DoubleClickRow(Control<QListWidget>(*form, "lv_ListFile"), 1);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Control<QLabel>(*form, "sb_Name")->text(), "002 pusty.vkz");
+    EXPECT_EQ(after, preview->Picture);
 }
 
 TEST_F(LookTest, OpeningAnotherDocumentClearsTheNoteAboutThePreviousOne)
@@ -155,12 +164,12 @@ TEST_F(LookTest, OpeningAnotherDocumentClearsTheNoteAboutThePreviousOne)
     putDocument("001 A.vkz", snowmanLayers(2));
     putDocument("002 B.vkz", snowmanLayers(3));
     auto form = shown();
-    form->ButtonByTag(114)->click();  // export: a note about 001 A
-    ASSERT_FALSE(form->sb_Panel->text().isEmpty());
-    form->lv_ListFile->setCurrentRow(1);
-    form->lv_ListFileDblClick();
-    ASSERT_EQ(form->doc().CFName, "002 B.vkz");
-    EXPECT_EQ(form->sb_Panel->text(), "");
+    QLabel *note = Control<QLabel>(*form, "sb_Funk_Panel0");
+    ButtonOf(*form, 114)->click();  // export: a note about 001 A
+    ASSERT_FALSE(note->text().isEmpty());
+    DoubleClickRow(Control<QListWidget>(*form, "lv_ListFile"), 1);
+    ASSERT_EQ(Control<QLabel>(*form, "sb_Name")->text(), "002 B.vkz");
+    EXPECT_EQ(note->text(), "");
 }
 
 TEST_F(LookTest, TheChosenDocumentsHighlightFramesItsThumbnailAndNothingBeside)
@@ -168,7 +177,7 @@ TEST_F(LookTest, TheChosenDocumentsHighlightFramesItsThumbnailAndNothingBeside)
     putDocument("001 A.vkz", snowmanLayers(2));
     putDocument("002 B.vkz", snowmanLayers(3));
     auto form = shown();
-    QListWidget *list = form->lv_ListFile;
+    QListWidget *list = Control<QListWidget>(*form, "lv_ListFile");
     list->setCurrentRow(1);
     const QImage plain = rendered(list->viewport());
     list->setCurrentRow(0);

@@ -4,6 +4,7 @@
 #include "app/placement.h"
 #include "app/tinfo.h"
 #include "appfixture.h"
+#include "controls.h"
 #include "books/bookwindows.h"
 #include "dialogs/tdict.h"
 
@@ -86,8 +87,10 @@ protected:
     std::unique_ptr<T_Form> startAll(bool realNameDialogs = false)
     {
         putDocument("001 A.vkz", snowmanLayers(2));
-        auto form = std::make_unique<T_Form>(T_Form::Environment{root.path(), screen, &dialogs,
-                                                                 realNameDialogs ? nullptr : &names, {}});
+        T_Form::Environment env = environment();
+        if (realNameDialogs)
+            env.names = nullptr;  // the window's own name dialogs
+        auto form = std::make_unique<T_Form>(env);
         dict = std::make_unique<T_Dict>();
         const QString programFolder = QString(MERISKO_BASE_DIR) + "/..";
         auto report = [this](const QString &text) { dialogs.Error(text); };
@@ -105,7 +108,7 @@ protected:
 /// Clicks a toggle button of the main window (800 information, 700 help, 900 tutorial).
 void clickButton(T_Form &form, int tag)
 {
-    QTest::mouseClick(form.ButtonByTag(tag), Qt::LeftButton, {}, QPoint(36, 36));
+    QTest::mouseClick(ButtonOf(form, tag), Qt::LeftButton, {}, QPoint(36, 36));
 }
 }
 
@@ -114,8 +117,9 @@ TEST_F(WindowsTest, EveryWindowShowsItsExactCaptionWholeWithOnlyACloseButton)
     auto form = startAll(true);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    QTest::mouseClick(form->i_Tiles[0], Qt::LeftButton, {}, QPoint(36, 36));  // the popup gets its title
-    ASSERT_FALSE(form->TWords[0].isEmpty());
+    QTest::mouseClick(Control(*form, "i_1"), Qt::LeftButton, {}, QPoint(36, 36));  // the popup gets its title
+    const QString word = Control<QLabel>(*form, "l_n1")->text();
+    ASSERT_FALSE(word.isEmpty());
 
     const std::map<QString, QString> captions = {
         {"T_Form", "Merisko"},
@@ -123,7 +127,7 @@ TEST_F(WindowsTest, EveryWindowShowsItsExactCaptionWholeWithOnlyACloseButton)
         {"T_Layer", "Warstwa"},
         {"T_Nowy", "Nowy piktogram"},
         {"T_Save", "Zapisz piktogram jako"},
-        {"T_Dict", form->TWords[0]},
+        {"T_Dict", word},
         {"T_Help", "Pomoc programu Merisko®"},
         {"T_SnowMen", "Jak narysować Bałwanka?"},
     };
@@ -195,9 +199,10 @@ TEST_F(WindowsTest, BooksAndInformationOpenBesideTheMainWindowOrOverItsLayerList
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get())) << c.what;
         const QRect main = form->frameGeometry();
-        const QRect view(form->i_Image->mapToGlobal(QPoint(0, 0)), form->i_Image->size());
-        const QRect buttons(form->ButtonByTag(800)->mapToGlobal(QPoint(0, 0)), QSize(3 * 72, 72));
-        const std::pair<int, QWidget *> windows[] = {{800, form->Info}, {700, help.get()}, {900, snowMen.get()}};
+        const QWidget *image = Control(*form, "i_Image");
+        const QRect view(image->mapToGlobal(QPoint(0, 0)), image->size());
+        const QRect buttons(ButtonOf(*form, 800)->mapToGlobal(QPoint(0, 0)), QSize(3 * 72, 72));
+        const std::pair<int, QWidget *> windows[] = {{800, Control(*form, "T_Info")}, {700, help.get()}, {900, snowMen.get()}};
         for (const auto &[tag, window] : windows) {
             clickButton(*form, tag);
             ASSERT_TRUE(window->isVisible()) << c.what << " " << tag;
@@ -211,7 +216,7 @@ TEST_F(WindowsTest, BooksAndInformationOpenBesideTheMainWindowOrOverItsLayerList
                 break;
             case ScreenEdge:
                 EXPECT_EQ(at.right(), c.facts.width - 1) << c.what << " " << tag;
-                EXPECT_TRUE(at.intersects(form->lv_Layers->geometry().translated(form->geometry().topLeft())))
+                EXPECT_TRUE(at.intersects(Control(*form, "lv_Layers")->geometry().translated(form->geometry().topLeft())))
                     << c.what << " " << tag;
                 break;
             }
@@ -236,7 +241,7 @@ TEST_F(WindowsTest, AWindowTheUserMovedStaysThereForTheRestOfTheRun)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     clickButton(*form, 700);
     clickButton(*form, 800);
-    const QPoint infoAt = form->Info->pos();
+    const QPoint infoAt = Control(*form, "T_Info")->pos();
     help->move(40, 300);  // as the user drags it by its title bar
     clickButton(*form, 700);
     clickButton(*form, 700);
@@ -251,7 +256,7 @@ TEST_F(WindowsTest, AWindowTheUserMovedStaysThereForTheRestOfTheRun)
     form->move(form->pos() + QPoint(-20, -60));
     clickButton(*form, 800);
     clickButton(*form, 700);
-    EXPECT_EQ(form->Info->pos(), infoAt + QPoint(0, -60));
+    EXPECT_EQ(Control(*form, "T_Info")->pos(), infoAt + QPoint(0, -60));
     EXPECT_EQ(help->pos(), QPoint(40, 300));
 }
 
@@ -260,7 +265,7 @@ TEST_F(WindowsTest, TheLayerDialogOpensAtTheSamePlaceEveryTime)
     auto form = startAll();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    T_Layer &dialog = *form->layerDialog;
+    T_Layer &dialog = *Control<T_Layer>(*form, "T_Layer");
     QList<QPoint> openedAt;
     auto answer = [&](QPoint userMove) {
         QTimer::singleShot(0, &dialog, [&dialog, &openedAt, userMove] {

@@ -1,0 +1,60 @@
+#pragma once
+// The window as a user meets it: its controls found by their names or tags, clicked and
+// double-clicked, and the windows it opens found among the application's top-level windows.
+// Tests talk to the main window through these and through the interfaces they inject, never
+// through its members.
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+/// The child of window named name (its object name); fails the test when there is none.
+template <class T = QWidget>
+T *Control(const QObject &window, const char *name)
+{
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << "no control named " << name;
+    return found;
+}
+
+/// The button of window carrying tag (its "tag" property); fails the test when there is none.
+inline QAbstractButton *ButtonOf(const QWidget &window, int tag)
+{
+    for (QAbstractButton *b : window.findChildren<QAbstractButton *>())
+        if (b->property("tag").toInt() == tag)
+            return b;
+    ADD_FAILURE() << "no button with tag " << tag;
+    return nullptr;
+}
+
+/// A left click in the middle of the button of tag, as the user makes it.
+inline void ClickButton(const QWidget &window, int tag)
+{
+    if (QAbstractButton *b = ButtonOf(window, tag))
+        QTest::mouseClick(b, Qt::LeftButton);
+}
+
+/// A double click on row of list, the way a user opens the entry there.
+inline void DoubleClickRow(QListWidget *list, int row)
+{
+    list->scrollToItem(list->item(row));
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+/// The top-level window of the application named name, or nullptr.
+template <class T = QWidget>
+T *TopLevel(const char *name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name))
+            if (T *t = dynamic_cast<T *>(w))
+                return t;
+    return nullptr;
+}
