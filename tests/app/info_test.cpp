@@ -129,7 +129,7 @@ TEST_F(ExplainTest, TheInfoButtonShowsTheWindowAndClosingItReleasesTheButton)
     putDocument("001 A.vkz", snowmanLayers(2));
     auto form = start();
     form->show();
-    QAbstractButton *b_Info = form->ButtonByTag(800);
+    QAbstractButton *b_Info = form->ButtonByTag(ControlTag::Info);
     EXPECT_FALSE(form->Info->isVisible());
     EXPECT_EQ(form->Info->lb_Info->count(), 0);  // hidden: ShowInfo costs nothing
     b_Info->click();
@@ -159,18 +159,18 @@ TEST_F(ExplainTest, EachTaggedControlGetsItsHintAtTheFirstMoveOverIt)
         if (const int tag = w->property("tag").toInt())
             byTag.emplace(tag, w);
     for (const R_Hint &row : HintTable()) {
-        ASSERT_TRUE(byTag.count(row.ITag)) << row.ITag;
-        QWidget *w = byTag[row.ITag];
-        EXPECT_TRUE(w->toolTip().isEmpty()) << row.ITag;
+        ASSERT_TRUE(byTag.count(int(row.ITag))) << int(row.ITag);
+        QWidget *w = byTag[int(row.ITag)];
+        EXPECT_TRUE(w->toolTip().isEmpty()) << int(row.ITag);
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)));
         QCoreApplication::sendEvent(w, &enter);
-        EXPECT_EQ(w->toolTip(), QString::fromUtf8(row.Text)) << row.ITag;
-        EXPECT_EQ(w->toolTipDuration(), 5000) << row.ITag;
+        EXPECT_EQ(w->toolTip(), QString::fromUtf8(row.Text)) << int(row.ITag);
+        EXPECT_EQ(w->toolTipDuration(), 5000) << int(row.ITag);
     }
     EXPECT_EQ(byTag[130]->toolTip(), "Ustaw tryb - rysowanie \"z ręki\"");
     EXPECT_EQ(form->i_Projekt->toolTipDuration(), 50000);
     // The hint really shows when the pointer rests.
-    QWidget *save = form->ButtonByTag(112);
+    QWidget *save = form->ButtonByTag(ControlTag::SavePicto);
     QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), save->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(save, &rest);
     EXPECT_TRUE(QToolTip::isVisible());

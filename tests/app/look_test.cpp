@@ -52,10 +52,10 @@ TEST_F(LookTest, APressedButtonIsFramedAndFilledWhereAnUnpressedOneIsFlat)
         {"view", 500, 500}, {"closure", 540, 540},
     };
     for (const Case &c : cases) {
-        QAbstractButton *b = form->ButtonByTag(c.tag);
+        QAbstractButton *b = form->ButtonByTag(ControlTag(c.tag));
         b->setChecked(true);
         const QImage on = rendered(b);
-        form->ButtonByTag(c.other)->setChecked(c.other != c.tag);
+        form->ButtonByTag(ControlTag(c.other))->setChecked(c.other != c.tag);
         ASSERT_FALSE(b->isChecked()) << c.what;
         const QImage off = rendered(b);
         // The frame at the left edge and the background inside it both change colour.
@@ -72,7 +72,7 @@ TEST_F(LookTest, TheInformationValuesStartInOneColumnWhateverTheFont)
 {
     putDocument("001 A.vkz", snowmanLayers(3));
     auto form = shown();
-    form->ButtonByTag(800)->click();
+    form->ButtonByTag(ControlTag::Info)->click();
     QListWidget *list = form->Info->lb_Info;
     ASSERT_TRUE(list->isVisible());
     form->Info->resize(632, 600);  // every line in sight
@@ -138,7 +138,7 @@ TEST_F(LookTest, DeletingTheLastLayerEmptiesThePreview)
     const QImage before = form->i_Picto->Picture;
     for (int n = 0; n < 2; ++n) {
         form->lv_Layers->setCurrentRow(0);
-        QTest::mouseClick(form->ButtonByTag(123), Qt::LeftButton);
+        QTest::mouseClick(form->ButtonByTag(ControlTag::LayerDelete), Qt::LeftButton);
         QCoreApplication::processEvents();  // the preview of what each deletion left
     }
     ASSERT_EQ(form->doc().Dimension, 0);
@@ -155,7 +155,7 @@ TEST_F(LookTest, OpeningAnotherDocumentClearsTheNoteAboutThePreviousOne)
     putDocument("001 A.vkz", snowmanLayers(2));
     putDocument("002 B.vkz", snowmanLayers(3));
     auto form = shown();
-    form->ButtonByTag(114)->click();  // export: a note about 001 A
+    form->ButtonByTag(ControlTag::ExportPng)->click();  // export: a note about 001 A
     ASSERT_FALSE(form->sb_Panel->text().isEmpty());
     form->lv_ListFile->setCurrentRow(1);
     form->lv_ListFileDblClick();

@@ -138,7 +138,7 @@ TEST_F(StripTest, BookButtonsShowAndHideTheirBooksAndClosingABookReleasesItsButt
     form->AttachWindows(nullptr, &help, &snowMen);
     struct Case { int tag; BookWindow *book; } cases[] = {{700, &help}, {900, &snowMen}};
     for (const Case &c : cases) {
-        QAbstractButton *button = form->ButtonByTag(c.tag);
+        QAbstractButton *button = form->ButtonByTag(ControlTag(c.tag));
         button->click();
         EXPECT_TRUE(button->isChecked()) << c.tag;
         EXPECT_TRUE(c.book->isVisible()) << c.tag;

@@ -105,7 +105,7 @@ protected:
 /// Clicks a toggle button of the main window (800 information, 700 help, 900 tutorial).
 void clickButton(T_Form &form, int tag)
 {
-    QTest::mouseClick(form.ButtonByTag(tag), Qt::LeftButton, {}, QPoint(36, 36));
+    QTest::mouseClick(form.ButtonByTag(ControlTag(tag)), Qt::LeftButton, {}, QPoint(36, 36));
 }
 }
 
@@ -196,7 +196,7 @@ TEST_F(WindowsTest, BooksAndInformationOpenBesideTheMainWindowOrOverItsLayerList
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get())) << c.what;
         const QRect main = form->frameGeometry();
         const QRect view(form->i_Image->mapToGlobal(QPoint(0, 0)), form->i_Image->size());
-        const QRect buttons(form->ButtonByTag(800)->mapToGlobal(QPoint(0, 0)), QSize(3 * 72, 72));
+        const QRect buttons(form->ButtonByTag(ControlTag::Info)->mapToGlobal(QPoint(0, 0)), QSize(3 * 72, 72));
         const std::pair<int, QWidget *> windows[] = {{800, form->Info}, {700, help.get()}, {900, snowMen.get()}};
         for (const auto &[tag, window] : windows) {
             clickButton(*form, tag);
