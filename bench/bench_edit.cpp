@@ -50,7 +50,7 @@ public:
     int LayerRow() const override { return session.doc.Dimension - 1 - session.doc.Ind_Curve; }
     void SelectLayerRow(int row) override { editor.lv_LayersChange(row); }
     std::optional<LayerChoice> AskLayer(bool) override { return std::nullopt; }
-    void PressModeButton(int) override {}
+    void PressModeButton(ControlTag) override {}
     void SetSliders(int, int) override {}
     void ShowSliders(bool, bool) override {}
     void SetToolLabel(const QString &) override {}
@@ -60,7 +60,7 @@ public:
     {
         session.FillTemplate(ExampleDocumentTemplate(), "snowman.vkz");
         editor.lv_LayersChange(session.doc.Dimension - 2);
-        editor.b_ModeClick(134);
+        editor.b_ModeClick(ControlTag::ModeMovePoint);
         const TGPPointF p = session.doc.TCurveStruct[1].XYPoints[3];
         RedrawImage();
         editor.i_ImageMouseMove(false, int(p.X), int(p.Y));

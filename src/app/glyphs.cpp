@@ -93,36 +93,36 @@ void snowman(QPainter &g)
     dot(g, {36, 19}, 1.5, Ink);
 }
 
-void drawGlyph(QPainter &g, int tag)
+void drawGlyph(QPainter &g, ControlTag tag)
 {
     switch (tag) {
-    case 110:  // new document
+    case ControlTag::NewPicto:  // new document
         g.setPen(inkPen());
         g.setBrush(Sheet);
         g.drawPolygon(QPolygonF{{14, 6}, {40, 6}, {50, 16}, {50, 58}, {14, 58}});
         plus(g, {32, 34}, 10);
         break;
-    case 112:  // save
-    case 113:  // save as
+    case ControlTag::SavePicto:  // save
+    case ControlTag::SavePictoAs:  // save as
         g.setPen(inkPen());
         g.setBrush(Fill);
         g.drawRoundedRect(QRectF(8, 8, 48, 48), 4, 4);
         g.setBrush(Sheet);
         g.drawRect(QRectF(16, 8, 32, 18));
         g.drawRect(QRectF(18, 36, 28, 20));
-        if (tag == 113) {
+        if (tag == ControlTag::SavePictoAs) {
             g.setPen(QPen(Accent, 6, Qt::SolidLine, Qt::RoundCap));
             g.drawLine(QPointF(34, 54), QPointF(58, 30));
         }
         break;
-    case 114:  // export picture
+    case ControlTag::ExportPng:  // export picture
         g.setPen(inkPen());
         g.setBrush(Sheet);
         g.drawRoundedRect(QRectF(6, 10, 40, 40), 8, 8);
         dot(g, {26, 30}, 10, Fill);
         arrow(g, {36, 40}, {58, 40});
         break;
-    case 800: {  // information
+    case ControlTag::Info: {  // information
         g.setPen(inkPen());
         g.setBrush(Sheet);
         g.drawEllipse(QPointF(32, 32), 24, 24);
@@ -131,7 +131,7 @@ void drawGlyph(QPainter &g, int tag)
         g.drawLine(QPointF(32, 30), QPointF(32, 46));
         break;
     }
-    case 700: {  // help
+    case ControlTag::Help: {  // help
         g.setPen(inkPen());
         g.setBrush(Sheet);
         g.drawEllipse(QPointF(32, 32), 24, 24);
@@ -143,13 +143,13 @@ void drawGlyph(QPainter &g, int tag)
         g.drawText(QRectF(8, 8, 48, 50), Qt::AlignCenter, "?");
         break;
     }
-    case 900: snowman(g); break;
-    case 120: stack(g); plus(g, {48, 12}, 8); break;
-    case 121: stack(g); arrow(g, {50, 34}, {50, 6}); break;
-    case 122: sheet(g, 40); sheet(g, 28, Fill.lighter(140)); plus(g, {50, 12}, 7); break;
-    case 123: stack(g); cross(g, {50, 12}, 7); break;
-    case 124: stack(g); arrow(g, {50, 4}, {50, 32}); break;
-    case 130: {  // free-hand sketch
+    case ControlTag::SnowMen: snowman(g); break;
+    case ControlTag::LayerAdd: stack(g); plus(g, {48, 12}, 8); break;
+    case ControlTag::LayerUp: stack(g); arrow(g, {50, 34}, {50, 6}); break;
+    case ControlTag::LayerDuplicate: sheet(g, 40); sheet(g, 28, Fill.lighter(140)); plus(g, {50, 12}, 7); break;
+    case ControlTag::LayerDelete: stack(g); cross(g, {50, 12}, 7); break;
+    case ControlTag::LayerDown: stack(g); arrow(g, {50, 4}, {50, 32}); break;
+    case ControlTag::ModeSketch: {  // free-hand sketch
         QPainterPath p;
         p.moveTo(8, 48);
         p.cubicTo(16, 20, 26, 56, 34, 30);
@@ -159,14 +159,14 @@ void drawGlyph(QPainter &g, int tag)
         g.drawPolygon(QPolygonF{{34, 30}, {52, 8}, {58, 14}, {40, 36}});
         break;
     }
-    case 131:  // add points
+    case ControlTag::ModeAddPoint:  // add points
         g.setPen(inkPen(2));
         g.drawPolyline(samplePoints().mid(0, 3));
         for (QPointF p : samplePoints().mid(0, 3))
             dot(g, p);
         plus(g, {50, 16}, 7);
         break;
-    case 132:  // insert a point after the chosen one
+    case ControlTag::ModeInsertPoint:  // insert a point after the chosen one
         g.setPen(inkPen(2));
         g.drawPolyline(QPolygonF{{10, 44}, {54, 44}});
         dot(g, {10, 44});
@@ -174,14 +174,14 @@ void drawGlyph(QPainter &g, int tag)
         dot(g, {32, 44}, 6, Accent);
         arrow(g, {32, 12}, {32, 32});
         break;
-    case 133:  // delete points
+    case ControlTag::ModeDeletePoint:  // delete points
         g.setPen(inkPen(2));
         g.drawPolyline(samplePoints());
         for (QPointF p : samplePoints())
             dot(g, p);
         cross(g, {40, 38}, 8);
         break;
-    case 134:  // move a point
+    case ControlTag::ModeMovePoint:  // move a point
         dot(g, {32, 32}, 7);
         arrow(g, {32, 32}, {32, 6});
         arrow(g, {32, 32}, {58, 32});
@@ -189,7 +189,7 @@ void drawGlyph(QPainter &g, int tag)
         arrow(g, {32, 32}, {6, 32});
         dot(g, {32, 32}, 7);
         break;
-    case 135:  // resize layer
+    case ControlTag::ModeResizeLayer:  // resize layer
         g.setPen(QPen(Ink, 2, Qt::DashLine));
         g.drawRect(QRectF(8, 24, 32, 32));
         g.setPen(inkPen());
@@ -197,7 +197,7 @@ void drawGlyph(QPainter &g, int tag)
         g.drawRect(QRectF(8, 40, 16, 16));
         arrow(g, {26, 38}, {54, 10});
         break;
-    case 136:  // move layer
+    case ControlTag::ModeMoveLayer:  // move layer
         g.setPen(inkPen());
         g.setBrush(Fill);
         g.drawPath(blob().translated(-2, 0));
@@ -206,7 +206,7 @@ void drawGlyph(QPainter &g, int tag)
         arrow(g, {32, 32}, {32, 58});
         arrow(g, {32, 32}, {6, 32});
         break;
-    case 137: {  // rotate layer
+    case ControlTag::ModeRotateLayer: {  // rotate layer
         g.setPen(inkPen());
         g.setBrush(Fill);
         g.drawRect(QRectF(22, 22, 20, 20));
@@ -216,9 +216,9 @@ void drawGlyph(QPainter &g, int tag)
         arrow(g, {18, 12}, {26, 9});
         break;
     }
-    case 140:  // undo
-    case 141: {  // redo
-        if (tag == 141) {
+    case ControlTag::Undo:  // undo
+    case ControlTag::Redo: {  // redo
+        if (tag == ControlTag::Redo) {
             g.translate(64, 0);
             g.scale(-1, 1);
         }
@@ -229,13 +229,13 @@ void drawGlyph(QPainter &g, int tag)
         arrow(g, {20, 26}, {12, 24});
         break;
     }
-    case 500:  // all layers
+    case ControlTag::AllLayers:  // all layers
         sheet(g, 48);
         sheet(g, 38, Fill.lighter(140));
         sheet(g, 28, QColor(0xF4, 0xC4, 0x30));
         sheet(g, 18, Fill);
         break;
-    case 501: {  // points and numbers
+    case ControlTag::NumberAndPoint: {  // points and numbers
         dot(g, {22, 36}, 7);
         QFont f("DejaVu Sans");
         f.setPixelSize(18);
@@ -246,44 +246,44 @@ void drawGlyph(QPainter &g, int tag)
         dot(g, {46, 50}, 7);
         break;
     }
-    case 510:  // background
+    case ControlTag::Back:  // background
         g.setPen(inkPen());
         g.setBrush(QColor(0xD7, 0xE1, 0xE1));
         g.drawRect(QRectF(8, 8, 48, 48));
         break;
-    case 511:  // blob
+    case ControlTag::Blur:  // blob
         g.setPen(Qt::NoPen);
         g.setBrush(Fill);
         g.drawPath(blob());
         break;
-    case 512: curve(g, QPen(Ink, 6, Qt::SolidLine, Qt::RoundCap)); break;
-    case 513: curve(g, QPen(Ink, 6, Qt::DotLine, Qt::RoundCap)); break;
-    case 514:  // dots
+    case ControlTag::LineSolid: curve(g, QPen(Ink, 6, Qt::SolidLine, Qt::RoundCap)); break;
+    case ControlTag::LineDot: curve(g, QPen(Ink, 6, Qt::DotLine, Qt::RoundCap)); break;
+    case ControlTag::Dots:  // dots
         for (QPointF p : samplePoints())
             dot(g, p, 6, Ink);
         break;
-    case 540: {  // closed outline
+    case ControlTag::Closure: {  // closed outline
         g.setPen(inkPen(4));
         g.drawPath(blob());
         break;
     }
-    case 520: case 521: case 522: case 523: {
+    case ControlTag::Width00: case ControlTag::Width04: case ControlTag::Width08: case ControlTag::Width16: {
         const qreal w[] = {1, 4, 8, 16};
-        g.setPen(QPen(Ink, w[tag - 520], Qt::SolidLine, Qt::RoundCap));
+        g.setPen(QPen(Ink, w[tag - ControlTag::Width00], Qt::SolidLine, Qt::RoundCap));
         g.drawLine(QPointF(14, 32), QPointF(50, 32));
         break;
     }
-    case 530:  // broken line
+    case ControlTag::Broken:  // broken line
         g.setPen(inkPen(4));
         g.drawPolyline(samplePoints());
         break;
-    case 531: curve(g, inkPen(4)); break;
+    case ControlTag::Curve: curve(g, inkPen(4)); break;
     default: break;
     }
 }
 }
 
-QImage ButtonGlyph(int tag, QSize size)
+QImage ButtonGlyph(ControlTag tag, QSize size)
 {
     QImage img(size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
@@ -315,7 +315,7 @@ QImage LogoPicture()
     g.drawRoundedRect(QRectF(10.5, 10.5, 95, 95), 24, 24);
     g.translate(18, 18);
     g.scale(80.0 / 64, 80.0 / 64);
-    drawGlyph(g, 900);
+    drawGlyph(g, ControlTag::SnowMen);
     g.resetTransform();
     g.setPen(Ink);
     g.setFont(bold(38));
@@ -372,7 +372,7 @@ QImage PlaceholderThumb()
 }
 
 /// A rounded white tile with the glyph of tag drawn side pixels square inside it.
-static void glyphTile(QPainter &g, const QRectF &tile, int tag, const QColor &frame)
+static void glyphTile(QPainter &g, const QRectF &tile, ControlTag tag, const QColor &frame)
 {
     g.setPen(QPen(frame, 2));
     g.setBrush(Qt::white);
@@ -423,7 +423,7 @@ QImage SplashPicture(QSize size)
     g.setBrush(Qt::white);
     g.setPen(QPen(QColor(0xBB, 0xBB, 0xBB), 1));
     g.drawRoundedRect(card, 36, 36);
-    glyphTile(g, QRectF(card.left() + 40, card.top() + 40, 190, 190), 900, QColor(0xBB, 0xBB, 0xBB));
+    glyphTile(g, QRectF(card.left() + 40, card.top() + 40, 190, 190), ControlTag::SnowMen, QColor(0xBB, 0xBB, 0xBB));
     g.setPen(Ink);
     g.setFont(bold(96));
     g.drawText(QRectF(card.left() + 260, card.top() + 40, 480, 120), Qt::AlignLeft | Qt::AlignVCenter,
@@ -444,7 +444,8 @@ QImage SplashPicture(QSize size)
                QStringLiteral("piktogramy w szkole: czytaj znaki, rysuj znaki"));
 
     // What a pictogram is made of: a row of the editor's own tiles on the snow.
-    const int tags[] = {511, 512, 513, 514, 540, 137};
+    const ControlTag tags[] = {ControlTag::Blur,  ControlTag::LineSolid, ControlTag::LineDot,
+                               ControlTag::Dots, ControlTag::Closure,   ControlTag::ModeRotateLayer};
     const qreal side = 96, gap = 36, row = 6 * side + 5 * gap;
     for (int i = 0; i < 6; ++i)
         glyphTile(g, QRectF(w / 2 - row / 2 + i * (side + gap), h * 0.16 + 330 + 50, side, side), tags[i],

@@ -3,11 +3,13 @@
 // green and a warm accent), the logo, the bottom banner, the project badge and the placeholder
 // document icon.
 
+#include "edit/controltags.h"
+
 #include <QImage>
 #include <QSize>
 
 /// The glyph of the button with this tag, size pixels square or as given.
-QImage ButtonGlyph(int tag, QSize size);
+QImage ButtonGlyph(ControlTag tag, QSize size);
 /// The logo at the top left, 322 × 116.
 QImage LogoPicture();
 /// The banner along the bottom edge, width × 18.

@@ -8,6 +8,7 @@
 #include "dialogs/layerdialog.h"
 #include "dialogs/namedialogs.h"
 #include "document/session.h"
+#include "edit/controltags.h"
 #include "edit/editstate.h"
 #include "edit/pictoeditor.h"
 #include "files/documentfolder.h"
@@ -113,7 +114,7 @@ public:
     /// The windows created after this one; until then their buttons do nothing.
     void AttachWindows(T_Dict *dict, BookWindow *help, BookWindow *snowMen);
     void p_Picto_TaveloClick();
-    void Dictionary(int tag);
+    void Dictionary(ControlTag tag);
     void b_HelpClick();
     void b_SnowMenClick();
     std::array<int, 4> T_Set_Pikto{};
@@ -129,11 +130,11 @@ public:
     // Buttons.
     void b_AllLayersClick();
     void b_NumberAndPointClick();
-    QAbstractButton *ButtonByTag(int tag) const;
+    QAbstractButton *ButtonByTag(ControlTag tag) const;
 
     // Files and self-explanation (tform_files.cpp, tform_explain.cpp).
     void b_NewPictoClick();
-    /// Save (tag 112, also the save question) or Save As (113). True when the document was written.
+    /// Save (SavePicto, also the save question) or Save As (SavePictoAs). True when the document was written.
     bool b_SavePictoClick(int tag);
     /// Shows the open document's name, and whether it is modified, in the status bar.
     void ShowDocumentName();
@@ -149,6 +150,8 @@ public:
     QTabBar *pc_Tabs = nullptr;               ///< the tabs of pc_Pages, hidden but for developers
     QPlainTextEdit *rve_ItemsView = nullptr;  ///< the document text buffer, on page ts_2
     // Editing (tform_edit.cpp): the handlers pass their controls' events to the editor.
+    void b_ModeClick(ControlTag tag);
+    /// A mode button given by its tag as a whole number, as the mode group's ids are.
     void b_ModeClick(int tag);
     void i_ImageMouseDown(QMouseEvent *e);
     void i_ImageMouseMove(QMouseEvent *e);
@@ -159,11 +162,11 @@ public:
     void tb_WSizeChange();
     void tb_RotateMouseUp();
     void tb_SizeMouseUp();
-    void b_LayerClick(int tag);
-    void Property_Change(int tag);
+    void b_LayerClick(ControlTag tag);
+    void Property_Change(ControlTag tag);
     void b_Draw();
     void i_ColorsMouseDown(QMouseEvent *e);
-    void b_UndoClick(int tag);
+    void b_UndoClick(ControlTag tag);
     PictoEditor &Editor() { return *m_editor; }
     T_Layer *layerDialog = nullptr;
     std::function<void()> m_beep;
@@ -215,7 +218,7 @@ private:
     void openFirstDocument();
     void wireStrip();
     void applyButtonStates(const PropertyButtonStates &s);
-    QToolButton *makeButton(QWidget *parent, const char *name, int tag, QRect geometry, bool checkable);
+    QToolButton *makeButton(QWidget *parent, const char *name, ControlTag tag, QRect geometry, bool checkable);
     void wireEditing();
     void showPointerShape();
     /// After a press or release in the view: the pointer shape, and whether a drag is watched.
@@ -225,7 +228,7 @@ private:
     std::unique_ptr<PictoEditor> m_editor;
 
     UserDialogs &m_dialogs;
-    std::map<int, QAbstractButton *> m_buttons;
+    std::map<ControlTag, QAbstractButton *> m_buttons;
     bool m_inHook = false;
     bool m_hookPosted = false;
     static constexpr QEvent::Type HookEvent = QEvent::Type(QEvent::User + 1);

@@ -1,5 +1,6 @@
 // The main window's part in editing: its controls' events go to the PictoEditor, and the editor
 // reaches the view, the lists, the sliders and the layer dialog through FormEditHost.
+#include "app/hints.h"
 #include "app/tform.h"
 
 #include <QApplication>
@@ -54,7 +55,7 @@ public:
             f.lv_Layers->setCurrentRow(row);
     }
     std::optional<LayerChoice> AskLayer(bool hasBackground) override { return f.layerDialog->Ask(hasBackground); }
-    void PressModeButton(int tag) override
+    void PressModeButton(ControlTag tag) override
     {
         if (QAbstractButton *b = f.ButtonByTag(tag))
             b->setChecked(true);
@@ -81,7 +82,13 @@ QPoint pixelOf(const QMouseEvent *e)
     return {int(std::floor(e->position().x())), int(std::floor(e->position().y()))};
 }
 
-constexpr int PropertyTags[] = {510, 511, 512, 513, 514, 520, 521, 522, 523, 530, 531, 540};
+constexpr ControlTag PropertyTags[] = {
+    ControlTag::Back,    ControlTag::Blur,    ControlTag::LineSolid, ControlTag::LineDot,
+    ControlTag::Dots,    ControlTag::Width00, ControlTag::Width04,   ControlTag::Width08,
+    ControlTag::Width16, ControlTag::Broken,  ControlTag::Curve,     ControlTag::Closure,
+};
+constexpr ControlTag LayerTags[] = {ControlTag::LayerAdd, ControlTag::LayerUp, ControlTag::LayerDuplicate,
+                                    ControlTag::LayerDelete, ControlTag::LayerDown};
 
 /// While a press in the view awaits its release, watches the whole application for what cuts the
 /// drag short: the main window closed, hidden or left for another window, or a key (a shortcut
@@ -149,7 +156,7 @@ void T_Form::wireEditing()
     showPointerShape();
 
     connect(modeGroup, &QButtonGroup::idClicked, this, [this](int tag) { Guarded([&] { b_ModeClick(tag); }); });
-    for (int tag = 120; tag <= 124; ++tag)
+    for (ControlTag tag : LayerTags)
         connect(ButtonByTag(tag), &QAbstractButton::clicked, this, [this, tag] { Guarded([&] { b_LayerClick(tag); }); });
     connect(lv_Layers, &QListWidget::itemSelectionChanged, this, [this] { Guarded([this] { lv_LayersChange(); }); });
 
@@ -162,21 +169,21 @@ void T_Form::wireEditing()
     // A property button sets its field when a mouse button is released on it, wherever the
     // pointer then is, and repaints when that release completes a click (like every button of the
     // panels it takes no keyboard focus, so no key press clicks it without that release).
-    for (int tag : PropertyTags) {
+    for (ControlTag tag : PropertyTags) {
         ButtonByTag(tag)->installEventFilter(this);
         connect(ButtonByTag(tag), &QAbstractButton::clicked, this, [this] { Guarded([this] { b_Draw(); }); });
     }
     i_Colors->OnMouseDown = [this](QMouseEvent *e) { i_ColorsMouseDown(e); };
-    i_Colors->OnMouseUp = [this](QMouseEvent *) { Guarded([this] { Property_Change(400); }); };
+    i_Colors->OnMouseUp = [this](QMouseEvent *) { Guarded([this] { Property_Change(ControlTag::Palette); }); };
 
-    for (int tag : {140, 141})
+    for (ControlTag tag : {ControlTag::Undo, ControlTag::Redo})
         connect(ButtonByTag(tag), &QAbstractButton::clicked, this, [this, tag] { Guarded([&] { b_UndoClick(tag); }); });
-    auto shortcut = [this](const QKeySequence &keys, int tag) {
+    auto shortcut = [this](const QKeySequence &keys, ControlTag tag) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, tag] { Guarded([&] { b_UndoClick(tag); }); });
     };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), 140);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), 141);
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), 141);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), ControlTag::Undo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), ControlTag::Redo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ControlTag::Redo);
 }
 
 bool T_Form::eventFilter(QObject *watched, QEvent *e)
@@ -186,8 +193,8 @@ bool T_Form::eventFilter(QObject *watched, QEvent *e)
             Guarded([this] { tb_RotateMouseUp(); });
         else if (watched == tb_Size)
             Guarded([this] { tb_SizeMouseUp(); });
-        else if (const QVariant tag = watched->property("tag"); tag.isValid() && tag.toInt() >= 510 && tag.toInt() <= 540)
-            Guarded([&] { Property_Change(tag.toInt()); });
+        else if (const ControlTag tag = TagOf(watched); tag >= ControlTag::Back && tag <= ControlTag::Closure)
+            Guarded([&] { Property_Change(tag); });
     }
     return QWidget::eventFilter(watched, e);
 }
@@ -198,13 +205,18 @@ void T_Form::showPointerShape()
     i_Image->setCursor(shapes[edit.Shape]);
 }
 
-void T_Form::b_ModeClick(int tag)
+void T_Form::b_ModeClick(int tag) { b_ModeClick(static_cast<ControlTag>(tag)); }
+
+void T_Form::b_ModeClick(ControlTag tag)
 {
     m_editor->b_ModeClick(tag);
     // The button of the mode in force is shown pressed (the clicked one unless the layer dialog
     // was cancelled); with no mode at all, the look of the start.
     const int mode = edit.IMode;
-    if (QAbstractButton *b = ButtonByTag(mode == 11 ? 132 : mode >= 0 && mode <= 7 ? 130 + mode : 131))
+    const ControlTag shown = mode == 11                ? ControlTag::ModeInsertPoint
+                             : mode >= 0 && mode <= 7 ? ControlTag::ModeSketch + mode
+                                                      : ControlTag::ModeAddPoint;
+    if (QAbstractButton *b = ButtonByTag(shown))
         b->setChecked(true);
     showPointerShape();
 }
@@ -247,7 +259,7 @@ void T_Form::tb_WSizeChange() { m_editor->tb_WSizeChange(tb_Size->value()); }
 void T_Form::tb_RotateMouseUp() { m_editor->tb_RotateMouseUp(tb_Rotate->value()); }
 void T_Form::tb_SizeMouseUp() { m_editor->tb_SizeMouseUp(tb_Size->value()); }
 
-void T_Form::b_LayerClick(int tag)
+void T_Form::b_LayerClick(ControlTag tag)
 {
     m_editor->b_LayerClick(tag);
     showPointerShape();
@@ -265,7 +277,7 @@ void T_Form::lv_LayersChange()
     m_editor->lv_LayersChange(m_editHost->LayerRow());
 }
 
-void T_Form::Property_Change(int tag) { m_editor->Property_Change(tag); }
+void T_Form::Property_Change(ControlTag tag) { m_editor->Property_Change(tag); }
 void T_Form::b_Draw() { m_editor->b_Draw(); }
 
 void T_Form::i_ColorsMouseDown(QMouseEvent *e)
@@ -274,4 +286,4 @@ void T_Form::i_ColorsMouseDown(QMouseEvent *e)
     Guarded([&] { m_editor->i_ColorsMouseDown(i_Colors->Picture, p.x(), p.y()); });
 }
 
-void T_Form::b_UndoClick(int tag) { m_editor->b_UndoClick(tag); }
+void T_Form::b_UndoClick(ControlTag tag) { m_editor->b_UndoClick(tag); }

@@ -47,18 +47,21 @@ void T_Form::buildFileControls(const Environment &env)
         QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
     };
 
-    auto onClick = [this](int tag, std::function<void()> fn) {
+    auto onClick = [this](ControlTag tag, std::function<void()> fn) {
         connect(ButtonByTag(tag), &QAbstractButton::clicked, this, [this, fn] { Guarded(fn); });
     };
-    onClick(110, [this] { b_NewPictoClick(); });
-    onClick(112, [this] { b_SavePictoClick(112); });
-    onClick(113, [this] { b_SavePictoClick(113); });
-    onClick(114, [this] { b_ExportPngClick(); });
-    onClick(800, [this] { b_InfoClick(); });
+    onClick(ControlTag::NewPicto, [this] { b_NewPictoClick(); });
+    onClick(ControlTag::SavePicto, [this] { b_SavePictoClick(static_cast<int>(ControlTag::SavePicto)); });
+    onClick(ControlTag::SavePictoAs, [this] { b_SavePictoClick(static_cast<int>(ControlTag::SavePictoAs)); });
+    onClick(ControlTag::ExportPng, [this] { b_ExportPngClick(); });
+    onClick(ControlTag::Info, [this] { b_InfoClick(); });
     const struct {
         const char *keys;
-        int tag;
-    } shortcuts[] = {{"Ctrl+N", 110}, {"Ctrl+S", 112}, {"Ctrl+Shift+S", 113}, {"Ctrl+E", 114}};
+        ControlTag tag;
+    } shortcuts[] = {{"Ctrl+N", ControlTag::NewPicto},
+                     {"Ctrl+S", ControlTag::SavePicto},
+                     {"Ctrl+Shift+S", ControlTag::SavePictoAs},
+                     {"Ctrl+E", ControlTag::ExportPng}};
     for (const auto &s : shortcuts) {
         auto *shortcut = new QShortcut(QKeySequence(QString::fromLatin1(s.keys)), this);
         QAbstractButton *button = ButtonByTag(s.tag);
@@ -68,12 +71,12 @@ void T_Form::buildFileControls(const Environment &env)
     connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this, &QWidget::close);
 
     Info = new T_Info(this);
-    Info->OnClose = [this] { ButtonByTag(800)->setChecked(false); };
+    Info->OnClose = [this] { ButtonByTag(ControlTag::Info)->setChecked(false); };
 
     // Hints are given at the first move over a control; none is set before.
     auto *watcher = new HintWatcher(*this);
     for (QWidget *w : findChildren<QWidget *>()) {
-        const int tag = w->property("tag").toInt();
+        const ControlTag tag = TagOf(w);
         for (const R_Hint &row : HintTable())
             if (row.ITag == tag) {
                 w->installEventFilter(watcher);
@@ -90,7 +93,7 @@ void T_Form::buildFileControls(const Environment &env)
 
 void T_Form::HintMMove(QWidget *sender)
 {
-    const int tag = sender->property("tag").toInt();
+    const ControlTag tag = TagOf(sender);
     for (const R_Hint &row : HintTable())
         if (row.ITag == tag) {
             sender->setToolTip(QString::fromUtf8(row.Text));
@@ -102,12 +105,13 @@ void T_Form::ShowInfo()
 {
     if (Info == nullptr || !Info->isVisible())
         return;
-    Info->SetLines(InfoLines({session.doc, ButtonByTag(500)->isChecked(), ButtonByTag(501)->isChecked(), edit}));
+    Info->SetLines(InfoLines({session.doc, ButtonByTag(ControlTag::AllLayers)->isChecked(),
+                               ButtonByTag(ControlTag::NumberAndPoint)->isChecked(), edit}));
 }
 
 void T_Form::b_InfoClick()
 {
-    if (ButtonByTag(800)->isChecked()) {
+    if (ButtonByTag(ControlTag::Info)->isChecked()) {
         ShowBeside(Info);
         ShowInfo();
     } else {

@@ -10,7 +10,7 @@
 void T_Form::applyButtonStates(const PropertyButtonStates &s)
 {
     // Pressing one button of an exclusive group releases the others; no handler runs.
-    for (const std::optional<int> &tag : {s.kindTag, s.widthTag, s.curveTag})
+    for (const std::optional<ControlTag> &tag : {s.kindTag, s.widthTag, s.curveTag})
         if (tag)
             if (QAbstractButton *b = ButtonByTag(*tag))
                 b->setChecked(true);
@@ -21,7 +21,8 @@ void T_Form::RedrawImage()
     if (viewPainter == nullptr)
         return;
     const std::optional<PropertyButtonStates> states = viewPainter->RedrawImage(
-        i_Image->Picture, session.doc, ButtonByTag(500)->isChecked(), ButtonByTag(501)->isChecked());
+        i_Image->Picture, session.doc, ButtonByTag(ControlTag::AllLayers)->isChecked(),
+        ButtonByTag(ControlTag::NumberAndPoint)->isChecked());
     i_Image->update();
     ShowInfo();
     if (states)

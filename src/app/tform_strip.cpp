@@ -18,14 +18,16 @@ QRect screenRect(const QWidget *w)
 void T_Form::wireStrip()
 {
     for (int k = 0; k < 4; ++k)
-        i_Tiles[k]->OnClick = [this, k](QMouseEvent *) { Guarded([&] { Dictionary(601 + k); }); };
+        i_Tiles[k]->OnClick = [this, k](QMouseEvent *) { Guarded([&] { Dictionary(ControlTag::Tile1 + k); }); };
     for (const char *name : {"p_Picto_Tavelo", "p_Names"})
         if (auto *w = findChild<QWidget *>(name))
             new ClickFilter(w, [this] { Guarded([this] { p_Picto_TaveloClick(); }); });
-    for (int tag : {700, 900})
+    for (ControlTag tag : {ControlTag::Help, ControlTag::SnowMen})
         ButtonByTag(tag)->setCheckable(true);
-    connect(ButtonByTag(700), &QAbstractButton::clicked, this, [this] { Guarded([this] { b_HelpClick(); }); });
-    connect(ButtonByTag(900), &QAbstractButton::clicked, this, [this] { Guarded([this] { b_SnowMenClick(); }); });
+    connect(ButtonByTag(ControlTag::Help), &QAbstractButton::clicked, this,
+            [this] { Guarded([this] { b_HelpClick(); }); });
+    connect(ButtonByTag(ControlTag::SnowMen), &QAbstractButton::clicked, this,
+            [this] { Guarded([this] { b_SnowMenClick(); }); });
 }
 
 void T_Form::AttachWindows(T_Dict *popup, BookWindow *helpBook, BookWindow *snowMenBook)
@@ -35,9 +37,9 @@ void T_Form::AttachWindows(T_Dict *popup, BookWindow *helpBook, BookWindow *snow
     snowMen = snowMenBook;
     // Closing a book from its own window releases its button.
     if (help)
-        connect(help, &BookWindow::closed, this, [this] { ButtonByTag(700)->setChecked(false); });
+        connect(help, &BookWindow::closed, this, [this] { ButtonByTag(ControlTag::Help)->setChecked(false); });
     if (snowMen)
-        connect(snowMen, &BookWindow::closed, this, [this] { ButtonByTag(900)->setChecked(false); });
+        connect(snowMen, &BookWindow::closed, this, [this] { ButtonByTag(ControlTag::SnowMen)->setChecked(false); });
 }
 
 void T_Form::p_Picto_TaveloClick()
@@ -70,9 +72,9 @@ void T_Form::p_Picto_TaveloClick()
     }
 }
 
-void T_Form::Dictionary(int tag)
+void T_Form::Dictionary(ControlTag tag)
 {
-    const int i = tag - 601;
+    const int i = tag - ControlTag::Tile1;
     if (dict == nullptr || i < 0 || i > 3)
         return;
     dict->Words = TWords[i];
@@ -90,7 +92,7 @@ void T_Form::b_HelpClick()
 {
     if (help == nullptr)
         return;
-    if (ButtonByTag(700)->isChecked())
+    if (ButtonByTag(ControlTag::Help)->isChecked())
         ShowBeside(help);
     else
         help->hide();
@@ -100,7 +102,7 @@ void T_Form::b_SnowMenClick()
 {
     if (snowMen == nullptr)
         return;
-    if (ButtonByTag(900)->isChecked())
+    if (ButtonByTag(ControlTag::SnowMen)->isChecked())
         ShowBeside(snowMen);
     else
         snowMen->hide();
@@ -125,7 +127,7 @@ void T_Form::ShowBeside(QWidget *window)
         p.byUser = true;
     if (!p.byUser) {
         // The layer list below the file buttons, which open and close these windows.
-        const QWidget *fileRow = ButtonByTag(800)->parentWidget();
+        const QWidget *fileRow = ButtonByTag(ControlTag::Info)->parentWidget();
         QRect over = screenRect(lv_Layers);
         over.setTop(fileRow->mapToGlobal(QPoint(0, fileRow->height())).y());
         const QSize outer = outerSize(window);

@@ -3,6 +3,7 @@
 // list, the layer dialog, the sliders and the mode buttons. The main window implements it; the
 // tests implement it with plain records.
 
+#include "edit/controltags.h"
 #include "edit/editstate.h"
 
 #include <QString>
@@ -50,7 +51,7 @@ public:
     /// Shows the layer dialog modally; nullopt when it is closed without OK.
     virtual std::optional<LayerChoice> AskLayer(bool hasBackground) = 0;
     /// Shows the mode button of tag pressed, without running its click.
-    virtual void PressModeButton(int tag) = 0;
+    virtual void PressModeButton(ControlTag tag) = 0;
 
     /// Puts the sliders at the given positions; their change handlers run as for the user.
     virtual void SetSliders(int rotateDegrees, int sizePercent) = 0;

@@ -34,16 +34,16 @@ void PictoEditor::addLayer()
     m_host.RedrawImage();
     m_host.SelectLayerRow(0);
     if (kind >= KindBlob && kind <= KindDots) {
-        b_ModeClick(131);
-        m_host.PressModeButton(131);
+        b_ModeClick(ControlTag::ModeAddPoint);
+        m_host.PressModeButton(ControlTag::ModeAddPoint);
     } else if (kind == 5) {
-        b_ModeClick(130);
-        m_host.PressModeButton(130);
+        b_ModeClick(ControlTag::ModeSketch);
+        m_host.PressModeButton(ControlTag::ModeSketch);
     }
     m_host.ShowInfo();
 }
 
-void PictoEditor::b_LayerClick(int tag)
+void PictoEditor::b_LayerClick(ControlTag tag)
 {
     EndDrag();
     // Without an open document (an empty documents folder) there is no text to store a layer in.
@@ -59,14 +59,14 @@ void PictoEditor::b_LayerClick(int tag)
         if (p < 0 || p >= d.Dimension)
             p = d.Dimension - 1 - std::clamp<int>(d.Ind_Curve, 0, d.Dimension - 1);
         L = d.Dimension - 1 - p;
-    } else if (tag != StoreAdd) {
+    } else if (tag != ControlTag::LayerAdd) {
         return;
     }
     switch (tag) {
-    case StoreAdd:
+    case ControlTag::LayerAdd:
         addLayer();
         return;
-    case StoreMoveUp:
+    case ControlTag::LayerUp:
         if (L < d.Dimension - 1) {
             SwapCurves(d, L, L + 1);
             XYToPolar(d);
@@ -77,7 +77,7 @@ void PictoEditor::b_LayerClick(int tag)
             m_host.ProcessEvents();
         }
         break;
-    case StoreMoveDown:
+    case ControlTag::LayerDown:
         if (L > 0) {
             SwapCurves(d, L, L - 1);
             XYToPolar(d);
@@ -88,7 +88,7 @@ void PictoEditor::b_LayerClick(int tag)
             m_host.ProcessEvents();
         }
         break;
-    case StoreDuplicate:
+    case ControlTag::LayerDuplicate:
         // The copy lies exactly over its source; the move mode lets the next drag take it away.
         DuplicateCurve(d, L);
         XYToPolar(d);
@@ -96,10 +96,10 @@ void PictoEditor::b_LayerClick(int tag)
         m_host.FillLayerList();
         m_host.RedrawImage();
         m_host.SelectLayerRow(0);
-        m_host.PressModeButton(136);
-        b_ModeClick(136);
+        m_host.PressModeButton(ControlTag::ModeMoveLayer);
+        b_ModeClick(ControlTag::ModeMoveLayer);
         break;
-    case StoreDelete:
+    case ControlTag::LayerDelete:
         DeleteCurve(d, L);
         XYToPolar(d);
         m_session.StoreChange(StoreDelete, L + 1);

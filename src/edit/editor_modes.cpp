@@ -19,25 +19,25 @@ void PictoEditor::takeBaseCopy()
     baseOfCurrent();
 }
 
-void PictoEditor::b_ModeClick(int tag)
+void PictoEditor::b_ModeClick(ControlTag tag)
 {
     EndDrag();
     // A mode needs a layer to work on: an empty document asks for one first, and a Cancel there
     // leaves the mode as it was.
     if (doc().Dimension == 0) {
-        b_LayerClick(StoreAdd);
+        b_LayerClick(ControlTag::LayerAdd);
         if (doc().Dimension == 0)
             return;
     }
     m_state.B_Draft = false;
     // A lone background layer cannot be edited with the pointer: offer a layer that can.
     if (current().TypeC == KindBackground && doc().Dimension < 2)
-        b_LayerClick(StoreAdd);
+        b_LayerClick(ControlTag::LayerAdd);
 
     // The slider resets must not write the label: their handlers see no mode of theirs.
     m_state.IMode = -2;
     m_host.SetSliders(0, 100);
-    m_state.IMode = tag - 130;
+    m_state.IMode = tag - ControlTag::ModeSketch;
     m_state.Nr_XY = -1;
     m_host.ShowSliders(m_state.IMode == 7, m_state.IMode == 5);
     m_host.SetToolLabel(QString());

@@ -1,28 +1,29 @@
 // The property buttons, the colour palette and undo or redo.
 #include "edit/pictoeditor.h"
 
-void PictoEditor::Property_Change(int tag)
+void PictoEditor::Property_Change(ControlTag tag)
 {
     EndDrag();
     if (doc().Dimension == 0)
         return;
     R_Curve &layer = current();
     switch (tag) {
-    case 510: case 511: case 512: case 513: case 514:
-        layer.TypeC = tag - 510;
+    case ControlTag::Back: case ControlTag::Blur: case ControlTag::LineSolid: case ControlTag::LineDot:
+    case ControlTag::Dots:
+        layer.TypeC = tag - ControlTag::Back;
         break;
-    case 520: case 521: case 522: case 523: {
+    case ControlTag::Width00: case ControlTag::Width04: case ControlTag::Width08: case ControlTag::Width16: {
         static constexpr int32_t widths[] = {0, 4, 8, 16};
-        layer.Width = widths[tag - 520];
+        layer.Width = widths[tag - ControlTag::Width00];
         break;
     }
-    case 530:
+    case ControlTag::Broken:
         layer.Tension = 0.0f;
         break;
-    case 531:
+    case ControlTag::Curve:
         layer.Tension = 0.5f;
         break;
-    case 540:
+    case ControlTag::Closure:
         // Any value but 1 (a document may hold others) counts as open and closes.
         layer.Closure = layer.Closure == 1 ? 0 : 1;
         break;
@@ -53,7 +54,7 @@ void PictoEditor::i_ColorsMouseDown(const QImage &palette, int x, int y)
     m_host.UpdateLayerThumb();
 }
 
-void PictoEditor::b_UndoClick(int tag)
+void PictoEditor::b_UndoClick(ControlTag tag)
 {
     // A drag in progress is stored first, so that undo takes it back whole.
     EndDrag();
@@ -61,7 +62,7 @@ void PictoEditor::b_UndoClick(int tag)
         m_host.Beep();
         return;
     }
-    if (!m_session.UndoStep(tag == 141))
+    if (!m_session.UndoStep(tag == ControlTag::Redo))
         m_host.Beep();
     m_host.FillLayerList();
     m_host.RedrawImage();

@@ -21,7 +21,7 @@ struct LayerBase {
 };
 
 struct EditState {
-    int IMode = -1;                     ///< mode button tag − 130; 11 = second step of inserting; −1 none
+    int IMode = -1;                     ///< mode button tag − ModeSketch; 11 = second step of inserting; −1 none
     PointerShape Shape = crHandPoint;   ///< the view's pointer shape
     bool Pressed = false;               ///< a press in the view whose release is still awaited
     bool B_Draft = false;               ///< a free-hand stroke is awaited or in progress

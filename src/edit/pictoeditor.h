@@ -5,6 +5,7 @@
 // and changes the document and the edit state; what is to be seen goes through the EditHost.
 
 #include "document/session.h"
+#include "edit/controltags.h"
 #include "edit/edithost.h"
 #include "edit/editstate.h"
 
@@ -14,8 +15,8 @@ class PictoEditor {
 public:
     PictoEditor(PictoSession &session, EditState &state, EditHost &host);
 
-    // Modes (tags 130 … 137).
-    void b_ModeClick(int tag);
+    // Modes (ModeSketch … ModeRotateLayer).
+    void b_ModeClick(ControlTag tag);
 
     // Pointer in the view: positions in view pixels, outside 0 … 511 while the pointer is captured.
     void i_ImageMouseDown(int x, int y);
@@ -33,16 +34,16 @@ public:
     void tb_RotateMouseUp(int degrees);
     void tb_SizeMouseUp(int percent);
 
-    // Layers (tags 120 … 124) and the layer list (position 0 shows the top layer).
-    void b_LayerClick(int tag);
+    // Layers (LayerAdd … LayerDown) and the layer list (position 0 shows the top layer).
+    void b_LayerClick(ControlTag tag);
     void lv_LayersChange(int row);
 
-    // Property buttons (tags 510 … 540), palette (tag 400) and undo (140) or redo (141).
-    void Property_Change(int tag);
+    // Property buttons (Back … Closure), palette (Palette) and undo (Undo) or redo (Redo).
+    void Property_Change(ControlTag tag);
     void b_Draw();
     /// A press at (x, y) of the palette strip whose picture is palette (21 × 600 pixels).
     void i_ColorsMouseDown(const QImage &palette, int x, int y);
-    void b_UndoClick(int tag);
+    void b_UndoClick(ControlTag tag);
 
 private:
     PictoDocument &doc() { return m_session.doc; }

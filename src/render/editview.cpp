@@ -8,20 +8,20 @@ PropertyButtonStates PropertyStatesFor(const R_Curve &layer)
 {
     PropertyButtonStates s;
     if (layer.TypeC >= 0 && layer.TypeC <= 4)
-        s.kindTag = 510 + layer.TypeC;
+        s.kindTag = ControlTag::Back + layer.TypeC;
     switch (layer.Width) {
-    case 0: s.widthTag = 520; break;
-    case 4: s.widthTag = 521; break;
-    case 8: s.widthTag = 522; break;
-    case 16: s.widthTag = 523; break;
+    case 0: s.widthTag = ControlTag::Width00; break;
+    case 4: s.widthTag = ControlTag::Width04; break;
+    case 8: s.widthTag = ControlTag::Width08; break;
+    case 16: s.widthTag = ControlTag::Width16; break;
     default: break;
     }
     // nearbyint rounds halves to even in the default rounding mode.
     const long double k = std::nearbyint(static_cast<long double>(layer.Tension) * 4);
     if (k == 0)
-        s.curveTag = 530;
+        s.curveTag = ControlTag::Broken;
     else if (k == 2)
-        s.curveTag = 531;
+        s.curveTag = ControlTag::Curve;
     return s;
 }
 

@@ -2,6 +2,7 @@
 // The picture of the editing view: texture, layers, then the current layer's point markers and numbers.
 
 #include "document/picto.h"
+#include "edit/controltags.h"
 #include "render/layercache.h"
 #include "render/layerrenderer.h"
 
@@ -17,9 +18,9 @@ constexpr uint32_t NumberColor = 0xFFFF00FFu;
 
 /// Button tags a redraw presses in each property group; nullopt leaves the group as it is.
 struct PropertyButtonStates {
-    std::optional<int> kindTag;   ///< 510 … 514
-    std::optional<int> widthTag;  ///< 520 … 523
-    std::optional<int> curveTag;  ///< 530 broken line, 531 curve
+    std::optional<ControlTag> kindTag;   ///< Back … Dots
+    std::optional<ControlTag> widthTag;  ///< Width00 … Width16
+    std::optional<ControlTag> curveTag;  ///< Broken or Curve
 };
 
 /// The property buttons that show a layer: kind, width, and curve by tension × 4 rounded half to even.

@@ -4,6 +4,8 @@
 // Tests talk to the main window through these and through the interfaces they inject, never
 // through its members.
 
+#include "edit/controltags.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -23,17 +25,17 @@ T *Control(const QObject &window, const char *name)
 }
 
 /// The button of window carrying tag (its "tag" property); fails the test when there is none.
-inline QAbstractButton *ButtonOf(const QWidget &window, int tag)
+inline QAbstractButton *ButtonOf(const QWidget &window, ControlTag tag)
 {
     for (QAbstractButton *b : window.findChildren<QAbstractButton *>())
-        if (b->property("tag").toInt() == tag)
+        if (b->property("tag").toInt() == int(tag))
             return b;
-    ADD_FAILURE() << "no button with tag " << tag;
+    ADD_FAILURE() << "no button with tag " << int(tag);
     return nullptr;
 }
 
 /// A left click in the middle of the button of tag, as the user makes it.
-inline void ClickButton(const QWidget &window, int tag)
+inline void ClickButton(const QWidget &window, ControlTag tag)
 {
     if (QAbstractButton *b = ButtonOf(window, tag))
         QTest::mouseClick(b, Qt::LeftButton);

@@ -41,7 +41,7 @@ public:
     PictoDocument &doc() { return form->doc(); }
     R_Curve &layer() { return doc().TCurveStruct[doc().Ind_Curve]; }
     QWidget *view() { return form->i_Image; }
-    void button(int tag) { QTest::mouseClick(form->ButtonByTag(tag), Qt::LeftButton); }
+    void button(int tag) { QTest::mouseClick(form->ButtonByTag(ControlTag(tag)), Qt::LeftButton); }
     void move(QPoint p) { QTest::mouseMove(view(), p); }
     /// A move that arrives even where the last pointer event was (Qt drops moves that go nowhere).
     void hover(QPoint p)
@@ -96,7 +96,7 @@ TEST_F(EditWindowTest, AStrokeOfSamplesIsResampledToTwelvePoints)
     button(130);
     ASSERT_EQ(doc().Dimension, 1);
     EXPECT_EQ(form->edit.IMode, 0);
-    EXPECT_TRUE(form->ButtonByTag(130)->isChecked());
+    EXPECT_TRUE(form->ButtonByTag(ControlTag::ModeSketch)->isChecked());
     ASSERT_EQ(layer().Count, 12);
     move({100, 200});
     QTest::mousePress(view(), Qt::LeftButton, {}, {100, 200});
@@ -269,7 +269,7 @@ TEST_F(EditWindowTest, LayerButtonsEachOneUndoStepWithTheShortcuts)
     EXPECT_EQ(widths(), (std::vector<int>{2, 1, 3, 1}));
     EXPECT_EQ(form->lv_Layers->currentRow(), 0);
     EXPECT_EQ(form->edit.IMode, 6);
-    EXPECT_TRUE(form->ButtonByTag(136)->isChecked());
+    EXPECT_TRUE(form->ButtonByTag(ControlTag::ModeMoveLayer)->isChecked());
     button(141);
     EXPECT_EQ(beeps, before + 1);
     button(140);
@@ -334,15 +334,15 @@ TEST_F(EditWindowTest, ClosureTogglesAndThePaletteGivesWhiteOutsideItsPicture)
     EXPECT_EQ(layer().Closure, 0);
     button(514);
     EXPECT_EQ(layer().TypeC, KindDots);
-    EXPECT_TRUE(form->ButtonByTag(514)->isChecked());
+    EXPECT_TRUE(form->ButtonByTag(ControlTag::Dots)->isChecked());
     // A right-button release, or a release after the pointer left the button, still sets and
     // stores the property; only a completed click repaints (and so presses the button).
-    QTest::mouseClick(form->ButtonByTag(511), Qt::RightButton);
+    QTest::mouseClick(form->ButtonByTag(ControlTag::Blur), Qt::RightButton);
     EXPECT_EQ(layer().TypeC, KindBlob);
     EXPECT_EQ(ParseDocument(form->session.rve_Items.Lines()).TCurveStruct[0].TypeC, KindBlob);
-    EXPECT_TRUE(form->ButtonByTag(514)->isChecked());
-    QTest::mousePress(form->ButtonByTag(522), Qt::LeftButton);
-    QTest::mouseRelease(form->ButtonByTag(522), Qt::LeftButton, {}, QPoint(-30, -30));
+    EXPECT_TRUE(form->ButtonByTag(ControlTag::Dots)->isChecked());
+    QTest::mousePress(form->ButtonByTag(ControlTag::Width08), Qt::LeftButton);
+    QTest::mouseRelease(form->ButtonByTag(ControlTag::Width08), Qt::LeftButton, {}, QPoint(-30, -30));
     EXPECT_EQ(layer().Width, 8);
 
     const QImage &palette = form->i_Colors->Picture;
@@ -455,7 +455,7 @@ TEST_F(EditWindowTest, SpaceAndEnterInTheMainWindowOpenNothing)
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     for (int tag : {110, 112, 113, 114, 120, 121, 122, 123, 124, 130, 131, 132, 133, 134, 135, 136, 137, 140, 141, 500, 501,
                     510, 540, 700, 800, 900})
-        EXPECT_EQ(form->ButtonByTag(tag)->focusPolicy(), Qt::NoFocus) << tag;
+        EXPECT_EQ(form->ButtonByTag(ControlTag(tag))->focusPolicy(), Qt::NoFocus) << tag;
 
     int opened = 0;
     QTimer closer;

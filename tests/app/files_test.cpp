@@ -34,7 +34,7 @@ public:
     {
         std::vector<Caller> callers = {
             {"closing", [](T_Form &f) { f.close(); }, [](T_Form &f) { return !f.isVisible(); }},
-            {"New", [](T_Form &f) { f.ButtonByTag(110)->click(); },
+            {"New", [](T_Form &f) { f.ButtonByTag(ControlTag::NewPicto)->click(); },
              [](T_Form &f) { return f.doc().CFName == "Nowy.vkz"; }},
             {"double-click",
              [](T_Form &f) {
@@ -82,7 +82,7 @@ TEST_F(FilesTest, NewStartsTheEmptyDocumentOrTheExampleInMemoryOnly)
     auto form = startWithTwo();
     const QStringList listed = form->lb_ListFile.Items;
     names.newName = "000 Nowy.vkz";
-    form->ButtonByTag(110)->click();
+    form->ButtonByTag(ControlTag::NewPicto)->click();
     EXPECT_EQ(form->doc().CFName, "000 Nowy.vkz");
     EXPECT_EQ(form->doc().Dimension, 1);
     EXPECT_EQ(form->doc().TCurveStruct[0].TypeC, KindBackground);
@@ -97,7 +97,7 @@ TEST_F(FilesTest, NewStartsTheEmptyDocumentOrTheExampleInMemoryOnly)
 
     names.newName = "999 Bałwanek.vkz";
     names.example = true;
-    form->ButtonByTag(110)->click();
+    form->ButtonByTag(ControlTag::NewPicto)->click();
     EXPECT_EQ(form->doc().CFName, "999 Bałwanek.vkz");
     EXPECT_EQ(form->doc().Dimension, 8);
     EXPECT_EQ(form->session.rve_Items.Lines(), ExampleDocumentTemplate());
@@ -130,7 +130,7 @@ TEST_F(FilesTest, SaveWritesTheDocumentAndItsThumbnailAndMakesItTheOpenEntry)
     auto form = startWithTwo();
     modify(*form);
     EXPECT_EQ(form->sb_Panel->text(), "Obraz piktogramu jest zmodyfikowany");
-    form->ButtonByTag(112)->click();
+    form->ButtonByTag(ControlTag::SavePicto)->click();
     EXPECT_EQ(names.asked, 0);
     EXPECT_TRUE(dialogs.yesNoAsked.empty());  // its own, unchanged file: nothing to ask
     EXPECT_FALSE(form->doc().RModif);
@@ -151,7 +151,7 @@ TEST_F(FilesTest, SaveAsOverAnotherDocumentReplacesItAndItsThumbnail)
     old.save(folder("Result") + "002 B.bmp", "BMP");
     modify(*form);
     names.saveName = "002 B.vkz";
-    form->ButtonByTag(113)->click();
+    form->ButtonByTag(ControlTag::SavePictoAs)->click();
     EXPECT_EQ(names.asked, 1);
     EXPECT_EQ(dialogs.yesNoAsked, std::vector<QString>{"Piktogram „002 B.vkz” już istnieje. Zastąpić go?"});
     EXPECT_EQ(form->doc().CFName, "002 B.vkz");
@@ -250,7 +250,7 @@ TEST_F(FilesTest, AThumbnailOrPictureThatCannotBeWrittenIsReported)
     EXPECT_TRUE(dialogs.errors[0].contains("003 C.bmp")) << dialogs.errors[0].toStdString();
     EXPECT_EQ(form->sb_Panel->text(), "");
 
-    form->ButtonByTag(114)->click();
+    form->ButtonByTag(ControlTag::ExportPng)->click();
     ASSERT_EQ(dialogs.errors.size(), 2u);
     EXPECT_TRUE(dialogs.errors[1].contains("003 C.png")) << dialogs.errors[1].toStdString();
     EXPECT_EQ(form->sb_Panel->text(), "");
@@ -260,7 +260,7 @@ TEST_F(FilesTest, AThumbnailOrPictureThatCannotBeWrittenIsReported)
 TEST_F(FilesTest, ExportWritesThePictureAndShowsTheFolder)
 {
     auto form = startWithTwo();
-    form->ButtonByTag(114)->click();
+    form->ButtonByTag(ControlTag::ExportPng)->click();
     EXPECT_EQ(QImage(folder("Result") + "001 A.png").size(), QSize(512, 512));
     EXPECT_EQ(form->sb_Panel->text(), QStringLiteral("Obraz piktogramu został zapisany jako png „001 A.png” w folderze ")
                                           + QDir::toNativeSeparators(QDir::cleanPath(folder("Result"))));
@@ -400,7 +400,7 @@ TEST_F(FilesTest, NieToReplacingReturnsToTheNameDialogWithTheNameSelected)
                                               },
                                           });
         modify(*form);
-        form->ButtonByTag(113)->click();
+        form->ButtonByTag(ControlTag::SavePictoAs)->click();
         EXPECT_EQ(driver.shown, 2);
     }
     EXPECT_EQ(dialogs.yesNoAsked, std::vector<QString>{"Piktogram „002 B.vkz” już istnieje. Zastąpić go?"});
@@ -421,9 +421,9 @@ TEST_F(FilesTest, NieToReplacingReturnsToTheNameDialogWithTheNameSelected)
                                                   DialogDriver::enter(d);
                                               },
                                           });
-        form->ButtonByTag(110)->click();
+        form->ButtonByTag(ControlTag::NewPicto)->click();
         EXPECT_EQ(form->doc().CFName, "002 B.vkz");
-        form->ButtonByTag(112)->click();
+        form->ButtonByTag(ControlTag::SavePicto)->click();
         EXPECT_EQ(driver.shown, 2);
     }
     EXPECT_EQ(dialogs.yesNoAsked.size(), 2u);
@@ -491,10 +491,10 @@ TEST_F(FilesTest, ADocumentWithoutLayersIsNeverWrittenAndNeverHoldsUpTheNextStep
         auto form = start();
         const QByteArray before = fileBytes("001 A.vkz");
         form->show();
-        form->b_LayerClick(123);  // its only layer deleted
+        form->b_LayerClick(ControlTag::LayerDelete);  // its only layer deleted
         ASSERT_EQ(form->doc().Dimension, 0) << c.what;
         ASSERT_TRUE(form->doc().RModif) << c.what;
-        form->ButtonByTag(112)->click();
+        form->ButtonByTag(ControlTag::SavePicto)->click();
         EXPECT_EQ(form->sb_Panel->text(), "Piktogram bez warstw nie jest zapisywany") << c.what;
         dialogs = RecordingDialogs();
         dialogs.answer = UserDialogs::Yes;
@@ -522,7 +522,7 @@ TEST_F(FilesTest, TheOpenDocumentIsNamedInTheStatusBarAndHighlightedInTheList)
     EXPECT_LT(form->sb_Name->geometry().right(), form->sb_Panel->x());
     EXPECT_LE(form->sb_Name->fontMetrics().horizontalAdvance(form->sb_Name->text()), form->sb_Name->width());
     EXPECT_EQ(form->sb_Panel->text(), "Obraz piktogramu jest zmodyfikowany");
-    form->b_UndoClick(140);
+    form->b_UndoClick(ControlTag::Undo);
     EXPECT_EQ(form->sb_Name->text(), "001 A.vkz");
 
     struct Step {
@@ -535,7 +535,7 @@ TEST_F(FilesTest, TheOpenDocumentIsNamedInTheStatusBarAndHighlightedInTheList)
          [&] {
              modify(*form);
              names.saveName = "003 C.vkz";
-             form->ButtonByTag(113)->click();
+             form->ButtonByTag(ControlTag::SavePictoAs)->click();
          },
          "003 C.vkz", 2},
         {"open", [&] {
@@ -551,7 +551,7 @@ TEST_F(FilesTest, TheOpenDocumentIsNamedInTheStatusBarAndHighlightedInTheList)
              form->lv_ListFileDblClick();
          },
          "002 B.vkz — zmieniony", 1},
-        {"Save", [&] { form->ButtonByTag(112)->click(); }, "002 B.vkz", 1},
+        {"Save", [&] { form->ButtonByTag(ControlTag::SavePicto)->click(); }, "002 B.vkz", 1},
         {"a cancelled delete",
          [&] {
              dialogs.yesNo = UserDialogs::No;
@@ -562,7 +562,7 @@ TEST_F(FilesTest, TheOpenDocumentIsNamedInTheStatusBarAndHighlightedInTheList)
         {"New",
          [&] {
              names.newName = "Nowy.vkz";
-             form->ButtonByTag(110)->click();
+             form->ButtonByTag(ControlTag::NewPicto)->click();
          },
          "Nowy.vkz", -1},
         {"a delete",
@@ -575,8 +575,8 @@ TEST_F(FilesTest, TheOpenDocumentIsNamedInTheStatusBarAndHighlightedInTheList)
         {"Save of a new document",
          [&] {
              names.newName = "000 Pierwszy.vkz";
-             form->ButtonByTag(110)->click();
-             form->ButtonByTag(112)->click();
+             form->ButtonByTag(ControlTag::NewPicto)->click();
+             form->ButtonByTag(ControlTag::SavePicto)->click();
          },
          "000 Pierwszy.vkz", 0},
     };
@@ -613,7 +613,7 @@ TEST_F(FilesTest, InterruptedSavesAreRemovedWhenTheFolderIsListedAndNeverShown)
 
     // Left by another program while this one runs: gone at the next listing, after a save.
     putDocument(".zapis-Q1w2E3~", "cut short");
-    form->ButtonByTag(112)->click();
+    form->ButtonByTag(ControlTag::SavePicto)->click();
     EXPECT_FALSE(QFile::exists(folder("Result") + ".zapis-Q1w2E3~"));
     EXPECT_EQ(form->lb_ListFile.Items, QStringList({"001 A.vkz"}));
     EXPECT_TRUE(dialogs.errors.empty());
@@ -663,7 +663,7 @@ TEST_F(FilesTest, NamesDifferingInLetterCaseAreTwoDocuments)
     // Saving the open one rewrites it alone and keeps it the open entry.
     const QByteArray other = fileBytes("Dom.vkz");
     modify(*form);
-    form->ButtonByTag(112)->click();
+    form->ButtonByTag(ControlTag::SavePicto)->click();
     EXPECT_EQ(fileBytes("Dom.vkz"), other);
     EXPECT_EQ(form->lb_ListFile.ItemIndex, 1);
     EXPECT_EQ(highlighted(*form), 1);

@@ -130,7 +130,7 @@ TEST_F(ExplainTest, TheInfoButtonShowsTheWindowAndClosingItReleasesTheButton)
     putDocument("001 A.vkz", snowmanLayers(2));
     auto form = start();
     form->show();
-    QAbstractButton *b_Info = ButtonOf(*form, 800);
+    QAbstractButton *b_Info = ButtonOf(*form, ControlTag::Info);
     T_Info *info = Control<T_Info>(*form, "T_Info");
     EXPECT_FALSE(info->isVisible());
     EXPECT_EQ(info->lb_Info->count(), 0);  // hidden: ShowInfo costs nothing
@@ -140,7 +140,7 @@ TEST_F(ExplainTest, TheInfoButtonShowsTheWindowAndClosingItReleasesTheButton)
     EXPECT_EQ(info->windowTitle(), "Informacja o parametrach projektu");
     EXPECT_EQ(info->lb_Info->item(0)->text(), "Nazwa rysunku -  001 A.vkz");
     // A change of the document is shown with it: here a layer duplicated.
-    ClickButton(*form, 122);
+    ClickButton(*form, ControlTag::LayerDuplicate);
     EXPECT_EQ(info->lb_Info->item(5)->text(), "Dokonano zmian");
     info->close();
     EXPECT_FALSE(b_Info->isChecked());
@@ -159,18 +159,18 @@ TEST_F(ExplainTest, EachTaggedControlGetsItsHintAtTheFirstMoveOverIt)
         if (const int tag = w->property("tag").toInt())
             byTag.emplace(tag, w);
     for (const R_Hint &row : HintTable()) {
-        ASSERT_TRUE(byTag.count(row.ITag)) << row.ITag;
-        QWidget *w = byTag[row.ITag];
-        EXPECT_TRUE(w->toolTip().isEmpty()) << row.ITag;
+        ASSERT_TRUE(byTag.count(int(row.ITag))) << int(row.ITag);
+        QWidget *w = byTag[int(row.ITag)];
+        EXPECT_TRUE(w->toolTip().isEmpty()) << int(row.ITag);
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)));
         QCoreApplication::sendEvent(w, &enter);
-        EXPECT_EQ(w->toolTip(), QString::fromUtf8(row.Text)) << row.ITag;
-        EXPECT_EQ(w->toolTipDuration(), 5000) << row.ITag;
+        EXPECT_EQ(w->toolTip(), QString::fromUtf8(row.Text)) << int(row.ITag);
+        EXPECT_EQ(w->toolTipDuration(), 5000) << int(row.ITag);
     }
     EXPECT_EQ(byTag[130]->toolTip(), "Ustaw tryb - rysowanie \"z ręki\"");
     EXPECT_EQ(Control(*form, "i_Projekt")->toolTipDuration(), 50000);
     // The hint really shows when the pointer rests.
-    QWidget *save = ButtonOf(*form, 112);
+    QWidget *save = ButtonOf(*form, ControlTag::SavePicto);
     QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), save->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(save, &rest);
     EXPECT_TRUE(QToolTip::isVisible());

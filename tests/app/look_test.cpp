@@ -53,10 +53,10 @@ TEST_F(LookTest, APressedButtonIsFramedAndFilledWhereAnUnpressedOneIsFlat)
         {"view", 500, 500}, {"closure", 540, 540},
     };
     for (const Case &c : cases) {
-        QAbstractButton *b = ButtonOf(*form, c.tag);
+        QAbstractButton *b = ButtonOf(*form, ControlTag(c.tag));
         b->setChecked(true);
         const QImage on = rendered(b);
-        ButtonOf(*form, c.other)->setChecked(c.other != c.tag);
+        ButtonOf(*form, ControlTag(c.other))->setChecked(c.other != c.tag);
         ASSERT_FALSE(b->isChecked()) << c.what;
         const QImage off = rendered(b);
         // The frame at the left edge and the background inside it both change colour.
@@ -73,7 +73,7 @@ TEST_F(LookTest, TheInformationValuesStartInOneColumnWhateverTheFont)
 {
     putDocument("001 A.vkz", snowmanLayers(3));
     auto form = shown();
-    ButtonOf(*form, 800)->click();
+    ButtonOf(*form, ControlTag::Info)->click();
     T_Info *info = Control<T_Info>(*form, "T_Info");
     QListWidget *list = info->lb_Info;
     ASSERT_TRUE(list->isVisible());
@@ -143,7 +143,7 @@ TEST_F(LookTest, DeletingTheLastLayerEmptiesThePreview)
     const QImage before = preview->Picture;
     for (int n = 0; n < 2; ++n) {
         layers->setCurrentRow(0);
-        ClickButton(*form, 123);
+        ClickButton(*form, ControlTag::LayerDelete);
         QCoreApplication::processEvents();  // the preview of what each deletion left
     }
     ASSERT_EQ(layers->count(), 0);
@@ -165,7 +165,7 @@ TEST_F(LookTest, OpeningAnotherDocumentClearsTheNoteAboutThePreviousOne)
     putDocument("002 B.vkz", snowmanLayers(3));
     auto form = shown();
     QLabel *note = Control<QLabel>(*form, "sb_Funk_Panel0");
-    ButtonOf(*form, 114)->click();  // export: a note about 001 A
+    ButtonOf(*form, ControlTag::ExportPng)->click();  // export: a note about 001 A
     ASSERT_FALSE(note->text().isEmpty());
     DoubleClickRow(Control<QListWidget>(*form, "lv_ListFile"), 1);
     ASSERT_EQ(Control<QLabel>(*form, "sb_Name")->text(), "002 B.vkz");

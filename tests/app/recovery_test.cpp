@@ -42,7 +42,7 @@ public:
         dated(folder("Result") + "002 B.vkz", longAgo);
     }
     /// One stored edit, made with the mouse: the closure button on the current layer.
-    static void edit(T_Form &form) { QTest::mouseClick(form.ButtonByTag(540), Qt::LeftButton); }
+    static void edit(T_Form &form) { QTest::mouseClick(form.ButtonByTag(ControlTag::Closure), Qt::LeftButton); }
     /// Lets the window finish the turn of the event loop in which an edit was made.
     static void settle() { QCoreApplication::processEvents(); }
 };
@@ -63,15 +63,15 @@ TEST_F(RecoveryTest, EveryStoredEditUndoAndRedoKeepTheCopyInStepSaveRemovesIt)
         EXPECT_EQ(saved.readAll(), snowmanLayers(2));
     }
 
-    form->ButtonByTag(140)->click();  // undone back to the document as saved: nothing to recover
+    form->ButtonByTag(ControlTag::Undo)->click();  // undone back to the document as saved: nothing to recover
     settle();
     EXPECT_FALSE(form->doc().RModif);
     EXPECT_FALSE(hasCopy("001 A.vkz"));
-    form->ButtonByTag(141)->click();
+    form->ButtonByTag(ControlTag::Redo)->click();
     settle();
     EXPECT_EQ(copyLines("001 A.vkz"), form->session.rve_Items.Lines());
 
-    form->ButtonByTag(112)->click();
+    form->ButtonByTag(ControlTag::SavePicto)->click();
     EXPECT_FALSE(hasCopy("001 A.vkz"));
     settle();
     EXPECT_FALSE(hasCopy("001 A.vkz"));
@@ -100,7 +100,7 @@ TEST_F(RecoveryTest, SaveAsRemovesTheCopyUnderTheOldName)
     edit(*form);
     settle();
     names.saveName = "003 C.vkz";
-    form->ButtonByTag(113)->click();
+    form->ButtonByTag(ControlTag::SavePictoAs)->click();
     settle();
     EXPECT_FALSE(hasCopy("001 A.vkz"));
     EXPECT_FALSE(hasCopy("003 C.vkz"));
@@ -113,7 +113,7 @@ TEST_F(RecoveryTest, AfterACrashTheNextStartOffersTheNewDocumentAndTakOpensItMod
         auto form = start();
         names.newName = "000 Nowy.vkz";
         names.example = true;
-        form->ButtonByTag(110)->click();
+        form->ButtonByTag(ControlTag::NewPicto)->click();
         edit(*form);
         settle();
         ASSERT_TRUE(hasCopy("000 Nowy.vkz"));
@@ -152,12 +152,12 @@ TEST_F(RecoveryTest, TakOpensTheSavedDocumentWithTheChangesOneUndoAwayAndKeepsTh
     EXPECT_EQ(form->lv_ListFile->currentRow(), 1);
     EXPECT_TRUE(hasCopy("003 C.vkz"));
 
-    form->ButtonByTag(140)->click();
+    form->ButtonByTag(ControlTag::Undo)->click();
     EXPECT_EQ(form->doc().Dimension, 3);  // the document as saved
     EXPECT_FALSE(form->doc().RModif);
-    form->ButtonByTag(141)->click();
+    form->ButtonByTag(ControlTag::Redo)->click();
     EXPECT_EQ(form->doc().Dimension, 5);
-    form->ButtonByTag(112)->click();
+    form->ButtonByTag(ControlTag::SavePicto)->click();
     QFile saved(folder("Result") + "002 B.vkz");
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), snowmanLayers(5));

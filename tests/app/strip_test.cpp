@@ -167,7 +167,7 @@ TEST_F(StripTest, BookButtonsShowAndHideTheirBooksAndClosingABookReleasesItsButt
     form->AttachWindows(nullptr, &help, &snowMen);
     struct Case { int tag; BookWindow *book; } cases[] = {{700, &help}, {900, &snowMen}};
     for (const Case &c : cases) {
-        QAbstractButton *button = ButtonOf(*form, c.tag);
+        QAbstractButton *button = ButtonOf(*form, ControlTag(c.tag));
         button->click();
         EXPECT_TRUE(button->isChecked()) << c.tag;
         EXPECT_TRUE(c.book->isVisible()) << c.tag;

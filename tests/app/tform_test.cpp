@@ -96,9 +96,9 @@ TEST_F(WindowTest, OpensTheFirstDocumentInNameOrderWithItsLayersTopFirst)
     EXPECT_EQ(form->lv_Layers->currentRow(), 0);  // the current layer, 2, is the top one
     // Layer 2 is not a background: the move-layer mode is chosen.
     EXPECT_EQ(form->edit.IMode, 6);
-    EXPECT_TRUE(form->ButtonByTag(136)->isChecked());
+    EXPECT_TRUE(form->ButtonByTag(ControlTag::ModeMoveLayer)->isChecked());
     for (int tag : {131, 500, 501})
-        EXPECT_EQ(form->ButtonByTag(tag)->isChecked(), tag != 131) << tag;
+        EXPECT_EQ(form->ButtonByTag(ControlTag(tag))->isChecked(), tag != 131) << tag;
 }
 
 TEST_F(WindowTest, SeveralRepaintsInOneActionRefreshThePreviewOnce)

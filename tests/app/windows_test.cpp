@@ -108,7 +108,7 @@ protected:
 /// Clicks a toggle button of the main window (800 information, 700 help, 900 tutorial).
 void clickButton(T_Form &form, int tag)
 {
-    QTest::mouseClick(ButtonOf(form, tag), Qt::LeftButton, {}, QPoint(36, 36));
+    QTest::mouseClick(ButtonOf(form, ControlTag(tag)), Qt::LeftButton, {}, QPoint(36, 36));
 }
 }
 
@@ -201,7 +201,7 @@ TEST_F(WindowsTest, BooksAndInformationOpenBesideTheMainWindowOrOverItsLayerList
         const QRect main = form->frameGeometry();
         const QWidget *image = Control(*form, "i_Image");
         const QRect view(image->mapToGlobal(QPoint(0, 0)), image->size());
-        const QRect buttons(ButtonOf(*form, 800)->mapToGlobal(QPoint(0, 0)), QSize(3 * 72, 72));
+        const QRect buttons(ButtonOf(*form, ControlTag::Info)->mapToGlobal(QPoint(0, 0)), QSize(3 * 72, 72));
         const std::pair<int, QWidget *> windows[] = {{800, Control(*form, "T_Info")}, {700, help.get()}, {900, snowMen.get()}};
         for (const auto &[tag, window] : windows) {
             clickButton(*form, tag);

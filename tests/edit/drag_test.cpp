@@ -66,7 +66,7 @@ TEST_F(DragTest, ADragCutShortIsStoredAsOneEdit)
             SCOPED_TRACE(std::string(d.what) + ", " + c.how);
             SetUp();
             const std::vector<std::string> before = h.session.rve_Items.Lines();
-            h.editor.b_ModeClick(d.modeTag);
+            h.editor.b_ModeClick(ControlTag(d.modeTag));
             d.begin(h);
             const std::vector<TGPPointF> shown(h.layer().XYPoints.begin(), h.layer().XYPoints.begin() + h.layer().Count);
             c.cut(h);
@@ -90,7 +90,7 @@ TEST_F(DragTest, ADragCutShortIsStoredAsOneEdit)
             expectStoredAsShown();
 
             // One undo takes the whole drag back.
-            h.editor.b_UndoClick(140);
+            h.editor.b_UndoClick(ControlTag::Undo);
             EXPECT_EQ(h.session.rve_Items.Lines(), before);
             EXPECT_FALSE(h.doc.RModif);
         }
@@ -103,9 +103,9 @@ TEST_F(DragTest, UndoInTheMiddleOfADragTakesItBackWhole)
         SCOPED_TRACE(d.what);
         SetUp();
         const std::vector<std::string> before = h.session.rve_Items.Lines();
-        h.editor.b_ModeClick(d.modeTag);
+        h.editor.b_ModeClick(ControlTag(d.modeTag));
         d.begin(h);
-        h.editor.b_UndoClick(140);
+        h.editor.b_UndoClick(ControlTag::Undo);
         EXPECT_EQ(h.session.rve_Items.Lines(), before);
         expectStoredAsShown();
         EXPECT_EQ(h.count("beep"), 0);
@@ -116,7 +116,7 @@ TEST_F(DragTest, UndoInTheMiddleOfADragTakesItBackWhole)
 
 TEST_F(DragTest, EndingWithoutADragDoesNothing)
 {
-    h.editor.b_ModeClick(134);
+    h.editor.b_ModeClick(ControlTag::ModeMovePoint);
     h.calls.clear();
     h.editor.EndDrag();
     h.editor.i_ImageMouseUp(200, 100);  // a release whose press was not in the view

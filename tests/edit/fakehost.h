@@ -121,7 +121,7 @@ public:
         answers.pop_front();
         return a;
     }
-    void PressModeButton(int tag) override { pressed = tag; }
+    void PressModeButton(ControlTag tag) override { pressed = static_cast<int>(tag); }
     void SetSliders(int r, int s) override
     {
         if (r != rotate)

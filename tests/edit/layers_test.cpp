@@ -44,7 +44,7 @@ TEST_F(LayerOpsTest, EachOperationIsOneUndoStepAndSelectsTheLayerToGoOnWith)
         h.SelectLayerRow(c.selectRow);
         const std::vector<std::string> before = h.session.rve_Items.Lines();
         h.calls.clear();
-        h.editor.b_LayerClick(c.tag);
+        h.editor.b_LayerClick(ControlTag(c.tag));
         EXPECT_EQ(widths(), c.after) << c.what;
         EXPECT_EQ(h.doc.Ind_Curve, c.current) << c.what;
         EXPECT_EQ(h.row, h.doc.Dimension - 1 - h.doc.Ind_Curve) << c.what;
@@ -55,7 +55,7 @@ TEST_F(LayerOpsTest, EachOperationIsOneUndoStepAndSelectsTheLayerToGoOnWith)
             EXPECT_EQ(reread.Dimension, h.doc.Dimension) << c.what;
             EXPECT_EQ(reread.Ind_Curve, h.doc.Ind_Curve) << c.what;
         }
-        h.editor.b_UndoClick(140);
+        h.editor.b_UndoClick(ControlTag::Undo);
         EXPECT_EQ(h.session.rve_Items.Lines(), before) << c.what;
         EXPECT_EQ(widths(), (std::vector<int>{1, 2, 3})) << c.what;
     }
@@ -64,22 +64,22 @@ TEST_F(LayerOpsTest, EachOperationIsOneUndoStepAndSelectsTheLayerToGoOnWith)
 TEST_F(LayerOpsTest, DeleteUndoRedoAndUpThenDown)
 {
     h.SelectLayerRow(1);
-    h.editor.b_LayerClick(123);
-    h.editor.b_UndoClick(140);
-    h.editor.b_UndoClick(141);
+    h.editor.b_LayerClick(ControlTag::LayerDelete);
+    h.editor.b_UndoClick(ControlTag::Undo);
+    h.editor.b_UndoClick(ControlTag::Redo);
     EXPECT_EQ(widths(), (std::vector<int>{1, 3}));
     EXPECT_EQ(h.row, 1);
-    h.editor.b_UndoClick(141);
+    h.editor.b_UndoClick(ControlTag::Redo);
     EXPECT_EQ(h.count("beep"), 1);  // nothing left to redo
 
-    h.editor.b_UndoClick(140);
+    h.editor.b_UndoClick(ControlTag::Undo);
     h.SelectLayerRow(2);
-    h.editor.b_LayerClick(121);
-    h.editor.b_LayerClick(124);
+    h.editor.b_LayerClick(ControlTag::LayerUp);
+    h.editor.b_LayerClick(ControlTag::LayerDown);
     EXPECT_EQ(widths(), (std::vector<int>{1, 2, 3}));
-    h.editor.b_UndoClick(140);
+    h.editor.b_UndoClick(ControlTag::Undo);
     EXPECT_EQ(widths(), (std::vector<int>{2, 1, 3}));
-    h.editor.b_UndoClick(140);
+    h.editor.b_UndoClick(ControlTag::Undo);
     EXPECT_EQ(widths(), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(h.count("beep"), 1);
 }
@@ -87,22 +87,22 @@ TEST_F(LayerOpsTest, DeleteUndoRedoAndUpThenDown)
 TEST_F(LayerOpsTest, TheLastLayerDeletedLeavesAnEmptyDocument)
 {
     for (int i = 0; i < 3; ++i)
-        h.editor.b_LayerClick(123);
+        h.editor.b_LayerClick(ControlTag::LayerDelete);
     EXPECT_EQ(h.doc.Dimension, 0);
     EXPECT_EQ(h.row, -1);
     h.calls.clear();
     for (int tag : {121, 122, 123, 124})
-        h.editor.b_LayerClick(tag);
+        h.editor.b_LayerClick(ControlTag(tag));
     EXPECT_TRUE(h.calls.empty());
 }
 
 TEST_F(LayerOpsTest, AddAsksWithTheBackgroundKnownAndACancelChangesNothing)
 {
-    h.editor.b_LayerClick(120);
+    h.editor.b_LayerClick(ControlTag::LayerAdd);
     EXPECT_EQ(h.askedWithBackground, std::vector<bool>{false});
     EXPECT_TRUE(h.calls.empty());  // not even the information texts
     h.answers = {LayerChoice{3, -1}};
-    h.editor.b_LayerClick(120);
+    h.editor.b_LayerClick(ControlTag::LayerAdd);
     EXPECT_EQ(h.doc.Dimension, 4);
     EXPECT_EQ(h.doc.Ind_Curve, 3);
     EXPECT_EQ(h.layer().TypeC, KindDotted);
@@ -111,7 +111,7 @@ TEST_F(LayerOpsTest, AddAsksWithTheBackgroundKnownAndACancelChangesNothing)
     EXPECT_EQ(h.pressed, 131);
     // With no list selection the buttons act on the current layer all the same.
     h.row = -1;
-    h.editor.b_LayerClick(122);
+    h.editor.b_LayerClick(ControlTag::LayerDuplicate);
     EXPECT_EQ(h.doc.Dimension, 5);
     EXPECT_EQ(h.layer().TypeC, KindDotted);
     EXPECT_EQ(h.row, 0);
@@ -122,10 +122,10 @@ TEST(LayerButtons, WithNoDocumentOpenTheStatusBarSaysWhy)
     FakeHost none;
     for (int tag : {120, 121, 122, 123, 124}) {
         none.status.clear();
-        none.editor.b_LayerClick(tag);
+        none.editor.b_LayerClick(ControlTag(tag));
         EXPECT_EQ(none.status, QString::fromUtf8("Najpierw utwórz piktogram")) << tag;
     }
-    none.editor.b_ModeClick(131);  // a mode asks for a layer first, and so for a document
+    none.editor.b_ModeClick(ControlTag::ModeAddPoint);  // a mode asks for a layer first, and so for a document
     EXPECT_EQ(none.status, QString::fromUtf8("Najpierw utwórz piktogram"));
     EXPECT_TRUE(none.askedWithBackground.empty());
     EXPECT_TRUE(none.calls.empty());
@@ -140,7 +140,7 @@ TEST_F(LayerOpsTest, PropertiesClosureAndPalette)
         {520, KindDotted, 0, 0.5f, 1}, {530, KindDotted, 0, 0.0f, 1}, {531, KindDotted, 0, 0.5f, 1},
     };
     for (const Case &c : cases) {
-        h.editor.Property_Change(c.tag);
+        h.editor.Property_Change(ControlTag(c.tag));
         EXPECT_EQ(h.layer().TypeC, c.kind) << c.tag;
         EXPECT_EQ(h.layer().Width, c.width) << c.tag;
         EXPECT_EQ(h.layer().Tension, c.tension) << c.tag;
@@ -171,7 +171,7 @@ TEST_F(LayerOpsTest, SlidersWorkFromTheBaseCopyOfTheirOwnLayer)
     FakeHost t;
     t.open(std::vector<R_Curve>{layerOf(KindSolid, {{100, 100}, {200, 200}, {300, 300}}),
                        layerOf(KindSolid, {{356, 256}, {256, 256}})});
-    t.editor.b_ModeClick(137);
+    t.editor.b_ModeClick(ControlTag::ModeRotateLayer);
     t.editor.tb_WRotateChange(45);
     EXPECT_EQ(t.label, QString::fromUtf8("45°"));
     t.editor.tb_RotateMouseUp(90);
@@ -190,7 +190,7 @@ TEST_F(LayerOpsTest, SlidersWorkFromTheBaseCopyOfTheirOwnLayer)
     EXPECT_NEAR(t.layer().XYPoints[0].Y, 100, 1e-3);
 
     t.SelectLayerRow(0);
-    t.editor.b_ModeClick(135);
+    t.editor.b_ModeClick(ControlTag::ModeResizeLayer);
     t.editor.tb_SizeMouseUp(50);
     EXPECT_NEAR(t.layer().XYPoints[0].X, 206, 1e-3);  // base copy: the 180° turn, (156, 256)
     t.editor.tb_SizeMouseUp(100);
@@ -202,9 +202,9 @@ TEST(SliderBaseCopy, FollowsItsLayerWhenTheLayerMovesInTheStack)
     FakeHost t;
     t.open(std::vector<R_Curve>{layerOf(KindSolid, {{256, 156}, {256, 256}}),
                        layerOf(KindSolid, {{356, 256}, {256, 256}})});
-    t.editor.b_ModeClick(137);
+    t.editor.b_ModeClick(ControlTag::ModeRotateLayer);
     t.editor.tb_RotateMouseUp(90);  // the top layer: (356, 256) to (256, 356)
-    t.editor.b_LayerClick(124);     // moved one step down, still current
+    t.editor.b_LayerClick(ControlTag::LayerDown);     // moved one step down, still current
     ASSERT_EQ(t.doc.Ind_Curve, 0);
     EXPECT_NEAR(t.layer().XYPoints[0].Y, 356, 1e-3);
 

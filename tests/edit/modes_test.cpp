@@ -9,14 +9,14 @@ TEST(ModeClick, EmptyDocumentAsksForALayerAndCancelKeepsTheMode)
     FakeHost h;
     h.open(emptyDocument());
     ASSERT_EQ(h.doc.Dimension, 0);
-    h.editor.b_ModeClick(134);
+    h.editor.b_ModeClick(ControlTag::ModeMovePoint);
     EXPECT_EQ(h.askedWithBackground, std::vector<bool>{false});
     EXPECT_EQ(h.state.IMode, -1);
     EXPECT_EQ(h.label, "?");  // nothing else happened
 
     // A blob: the add operation enters mode 1, then the clicked mode is in force.
     h.answers = {LayerChoice{1, -1}};
-    h.editor.b_ModeClick(134);
+    h.editor.b_ModeClick(ControlTag::ModeMovePoint);
     EXPECT_EQ(h.doc.Dimension, 1);
     EXPECT_EQ(h.state.IMode, 4);
     EXPECT_EQ(h.pressed, 131);
@@ -27,7 +27,7 @@ TEST(ModeClick, ABackgroundChosenFirstAsksASecondTime)
     FakeHost h;
     h.open(emptyDocument());
     h.answers = {LayerChoice{0, -1}, LayerChoice{5, 12}};
-    h.editor.b_ModeClick(136);
+    h.editor.b_ModeClick(ControlTag::ModeMoveLayer);
     EXPECT_EQ(h.askedWithBackground, (std::vector<bool>{false, true}));
     ASSERT_EQ(h.doc.Dimension, 2);
     EXPECT_EQ(h.doc.TCurveStruct[0].TypeC, KindBackground);
@@ -48,7 +48,7 @@ TEST(ModeClick, SlidersResetShownAloneAndLabelledForTheirMode)
     for (const Case &c : cases) {
         h.rotate = 40;
         h.size = 150;
-        h.editor.b_ModeClick(c.tag);
+        h.editor.b_ModeClick(ControlTag(c.tag));
         EXPECT_EQ(h.rotate, 0) << c.tag;
         EXPECT_EQ(h.size, 100) << c.tag;
         EXPECT_EQ(h.rotateShown, c.rotateShown) << c.tag;
@@ -59,7 +59,7 @@ TEST(ModeClick, SlidersResetShownAloneAndLabelledForTheirMode)
     // A layer of one point: the label stays empty and releases do nothing.
     FakeHost one;
     one.open(std::vector<R_Curve>{layerOf(KindSolid, {{356, 256}})});
-    one.editor.b_ModeClick(137);
+    one.editor.b_ModeClick(ControlTag::ModeRotateLayer);
     EXPECT_EQ(one.label, "");
     one.editor.tb_RotateMouseUp(90);
     EXPECT_TRUE(one.calls.empty() || one.count("redraw") == 0);
@@ -70,7 +70,7 @@ TEST(ModeClick, SketchModeGivesAnEmptyLayerTwelvePointsWithoutStoring)
 {
     FakeHost h;
     h.open(std::vector<R_Curve>{layerOf(KindSolid, {})});
-    h.editor.b_ModeClick(130);
+    h.editor.b_ModeClick(ControlTag::ModeSketch);
     EXPECT_EQ(h.layer().Count, 12);
     EXPECT_TRUE(h.state.B_Draft);
     EXPECT_EQ(h.state.Shape, crHandPoint);

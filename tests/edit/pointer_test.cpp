@@ -10,7 +10,7 @@ struct PointerTest : ::testing::Test {
     }
     void mode(int tag)
     {
-        h.editor.b_ModeClick(tag);
+        h.editor.b_ModeClick(ControlTag(tag));
         h.calls.clear();
     }
     float x(int i) { return h.layer().XYPoints[i].X; }
@@ -27,7 +27,7 @@ TEST_F(PointerTest, EachReleaseIsOneUndoStepAndPressesRepaintOnce)
     EXPECT_EQ(x(4), -5);
     EXPECT_EQ(h.count("redraw"), 2);
     EXPECT_EQ(h.count("thumb"), 4);  // press and release
-    h.editor.b_UndoClick(140);
+    h.editor.b_UndoClick(ControlTag::Undo);
     EXPECT_EQ(h.layer().Count, 4);
 }
 
@@ -64,7 +64,7 @@ TEST_F(PointerTest, AChosenPointGoneWithItsLayerOrAnUndoInsertsNothing)
     h.move(350, 100);
     h.click(350, 100);  // point 3 chosen
     ASSERT_EQ(h.state.IMode, 11);
-    h.editor.b_UndoClick(140);  // takes point 3 away
+    h.editor.b_UndoClick(ControlTag::Undo);  // takes point 3 away
     ASSERT_EQ(h.layer().Count, 3);
     h.click(400, 400);
     EXPECT_EQ(h.state.IMode, 2);  // back to choosing
@@ -73,7 +73,7 @@ TEST_F(PointerTest, AChosenPointGoneWithItsLayerOrAnUndoInsertsNothing)
     FakeHost two;
     two.open(std::vector<R_Curve>{layerOf(KindSolid, {{10, 10}, {20, 20}, {30, 30}, {40, 40}}),
                          layerOf(KindSolid, {{100, 100}, {200, 100}})});
-    two.editor.b_ModeClick(132);
+    two.editor.b_ModeClick(ControlTag::ModeInsertPoint);
     two.move(100, 100);
     two.click(100, 100);  // point 0 of layer 1
     two.SelectLayerRow(1);  // layer 0 becomes current
@@ -104,8 +104,8 @@ TEST_F(PointerTest, DeleteAndMoveNeedAMarkerUnderThePointer)
     EXPECT_EQ(x(0), -31);
     EXPECT_EQ(y(0), 701);
     const std::string line = h.session.rve_Items.GetItemText(1);
-    h.editor.b_UndoClick(140);
-    h.editor.b_UndoClick(141);
+    h.editor.b_UndoClick(ControlTag::Undo);
+    h.editor.b_UndoClick(ControlTag::Redo);
     EXPECT_EQ(h.session.rve_Items.GetItemText(1), line);
 }
 
@@ -126,7 +126,7 @@ TEST_F(PointerTest, HiddenPointsFindNothingAndAGreenLayerCountsAsAHit)
     g.open(std::vector<R_Curve>{layerOf(KindBlob, {{10, 400}, {500, 400}, {250, 500}}, 0xFF00FF00u),
                        layerOf(KindSolid, {{100, 100}, {200, 100}})});
     g.pointsShown = false;
-    g.editor.b_ModeClick(133);
+    g.editor.b_ModeClick(ControlTag::ModeDeletePoint);
     g.RedrawImage();
     g.move(250, 450);
     EXPECT_EQ(g.state.Shape, crDrag);
@@ -188,7 +188,7 @@ TEST_F(PointerTest, ABackgroundLayerTakesNoPointerWork)
 {
     FakeHost b;
     b.open(std::vector<R_Curve>{layerOf(KindSolid, {{1, 1}}), layerOf(KindBackground, {})});
-    b.editor.b_ModeClick(131);
+    b.editor.b_ModeClick(ControlTag::ModeAddPoint);
     b.calls.clear();
     b.click(5, 5);
     b.move(6, 6);

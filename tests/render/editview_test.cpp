@@ -25,8 +25,9 @@ protected:
 
 TEST(PropertyStates, TensionRoundsHalvesToEvenKindAndWidthOutsideLeaveGroups)
 {
-    struct Case { float tension; std::optional<int> curve; } cases[] = {
-        {0.5f, 531}, {0.0f, 530}, {0.1f, 530}, {0.125f, 530}, {0.375f, 531}, {1.0f, std::nullopt},
+    using enum ControlTag;
+    struct Case { float tension; std::optional<ControlTag> curve; } cases[] = {
+        {0.5f, Curve}, {0.0f, Broken}, {0.1f, Broken}, {0.125f, Broken}, {0.375f, Curve}, {1.0f, std::nullopt},
     };
     for (const Case &c : cases) {
         R_Curve l;
@@ -40,8 +41,8 @@ TEST(PropertyStates, TensionRoundsHalvesToEvenKindAndWidthOutsideLeaveGroups)
     EXPECT_FALSE(PropertyStatesFor(odd).widthTag);
     odd.TypeC = 4;
     odd.Width = 16;
-    EXPECT_EQ(PropertyStatesFor(odd).kindTag, 514);
-    EXPECT_EQ(PropertyStatesFor(odd).widthTag, 523);
+    EXPECT_EQ(PropertyStatesFor(odd).kindTag, Dots);
+    EXPECT_EQ(PropertyStatesFor(odd).widthTag, Width16);
 }
 
 TEST_F(EditViewTest, EmptyDocumentShowsTextureOnly)
@@ -56,7 +57,7 @@ TEST_F(EditViewTest, MarkersArePureGreenAndDrawnOverEveryLayer)
     doc.Ind_Curve = 1;  // the white body, 12 points
     const auto states = painter.RedrawImage(view, doc, true, true);
     ASSERT_TRUE(states);
-    EXPECT_EQ(states->kindTag, 511);
+    EXPECT_EQ(states->kindTag, ControlTag::Blur);
     const TGPPointF p = doc.TCurveStruct[1].XYPoints[5];
     EXPECT_EQ(view.pixel(int(p.X) - 2, int(p.Y) - 2), qRgb(0, 255, 0));
     EXPECT_TRUE(painter.Antialiased());
