@@ -38,10 +38,10 @@ private:
 void T_Form::buildFileControls(const Environment &env)
 {
     if (env.names != nullptr) {
-        m_names = env.names;
+        m_shelf->SetNameDialogs(env.names);
     } else {
         m_ownNames = std::make_unique<QtNameDialogs>(this);
-        m_names = m_ownNames.get();
+        m_shelf->SetNameDialogs(m_ownNames.get());
     }
     m_openFolder = env.openFolder ? env.openFolder : [](const QString &folder) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
