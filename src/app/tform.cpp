@@ -63,6 +63,14 @@ T_Form::~T_Form()
     // FormDestroy: the drawing objects go with the window; any may be absent after a refused start.
     delete viewPainter;
     viewPainter = nullptr;
+    // An injected shelf outlives the window: nothing of it may call back here.
+    m_shelf->OnStatus = nullptr;
+    m_shelf->OnListChanged = nullptr;
+    m_shelf->OnShowOpenEntry = nullptr;
+    m_shelf->OnNameChanged = nullptr;
+    m_shelf->OnOpened = nullptr;
+    session.OnStatusNote = nullptr;
+    m_shelf->SetNameDialogs(nullptr);
 }
 
 void T_Form::FormCreate()

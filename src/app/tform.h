@@ -43,7 +43,7 @@ class T_Form : public QWidget {
 
 public:
     struct Environment {
-        QString programFolder;           ///< the executable's folder
+        QString programFolder;           ///< the executable's folder (an injected shelf has its own)
         ScreenFacts screen;              ///< the primary screen
         UserDialogs *dialogs = nullptr;  ///< message boxes (not owned)
         NameDialogs *names = nullptr;    ///< the name dialogs (not owned); null: the window's own

@@ -1,7 +1,5 @@
-// The file buttons and the document list of the main window: they call the document shelf and show
-// what it announces.
+// The file buttons of the main window: they call the document shelf and show what it announces.
 #include "app/tform.h"
-#include "render/pngfile.h"
 
 #include <QFontMetrics>
 

@@ -112,7 +112,7 @@ bool DocumentShelf::NewPicto()
         return false;
     QString name;
     bool example = false;
-    if (!m_names->AskNewPicto(name, example))
+    if (m_names == nullptr || !m_names->AskNewPicto(name, example))
         return false;
     // The new document exists only in memory until it is saved; the document list stays as it was.
     m_session.FillTemplate(example ? ExampleDocumentTemplate() : EmptyDocumentTemplate(), name.toStdString());
@@ -125,7 +125,7 @@ bool DocumentShelf::NewPicto()
 bool DocumentShelf::chooseSaveName(bool askName, QString &name)
 {
     for (;;) {
-        if (askName && !m_names->AskSaveName(name))
+        if (askName && (m_names == nullptr || !m_names->AskSaveName(name)))
             return false;
         QString question;
         switch (CheckSaveTarget(m_openFile, m_folders.Base_R + name)) {

@@ -19,7 +19,8 @@
 
 class DocumentShelf {
 public:
-    /// dialogs and names are not owned; names may come later (SetNameDialogs).
+    /// dialogs and names are not owned; names may come later (SetNameDialogs). Without name dialogs
+    /// nobody can answer: New and a save that needs a name do nothing.
     DocumentShelf(const ProgramFolders &folders, UserDialogs &dialogs, NameDialogs *names = nullptr);
 
     void SetNameDialogs(NameDialogs *names) { m_names = names; }

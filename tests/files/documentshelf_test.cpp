@@ -2,6 +2,7 @@
 // question, the document list and the copies of unsaved changes, in a program folder of each test's own.
 #include "../document/filesizelimit.h"
 #include "fakedialogs.h"
+#include "recoverycopies.h"
 #include "files/documentshelf.h"
 
 #include <QCoreApplication>
@@ -637,41 +638,7 @@ TEST_F(ShelfTest, AFirstDocumentThatCannotBeReadCanBeDeletedFromTheList)
 namespace {
 /// Copies of unsaved changes in Work/odzysk/: written after edits, dropped with the changes,
 /// offered at the next start.
-class ShelfRecoveryTest : public ShelfTest {
-public:
-    const QDateTime longAgo = QDateTime(QDate(2026, 1, 5), QTime(9, 0));
-    const QDateTime crash = QDateTime(QDate(2026, 12, 10), QTime(14, 5));
-
-    QString copyOf(const QString &name) const { return folder("Work") + "odzysk/" + name; }
-    bool hasCopy(const QString &name) const { return QFile::exists(copyOf(name)); }
-    std::vector<std::string> copyLines(const QString &name) const
-    {
-        return LoadPictoLines(copyOf(name).toStdString());
-    }
-    static void dated(const QString &path, const QDateTime &when)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite | QIODevice::Append)) << path.toStdString();
-        ASSERT_TRUE(f.setFileTime(when, QFileDevice::FileModificationTime));
-    }
-    void putCopy(const QString &name, const QByteArray &text, const QDateTime &when)
-    {
-        QDir().mkpath(folder("Work") + "odzysk");
-        QFile f(copyOf(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-        f.close();
-        dated(copyOf(name), when);
-    }
-    /// "001 A.vkz" (2 layers) and "002 B.vkz" (3 layers), both saved long ago.
-    void putTwo()
-    {
-        putDocument("001 A.vkz", snowmanLayers(2));
-        putDocument("002 B.vkz", snowmanLayers(3));
-        dated(folder("Result") + "001 A.vkz", longAgo);
-        dated(folder("Result") + "002 B.vkz", longAgo);
-    }
-};
+class ShelfRecoveryTest : public WithRecoveryCopies<ShelfTest> {};
 }
 
 TEST_F(ShelfRecoveryTest, EveryStoredEditUndoAndRedoKeepTheCopyInStepSaveRemovesIt)
