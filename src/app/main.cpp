@@ -5,10 +5,8 @@
 #include "app/plural.h"
 #include "app/startup.h"
 #include "document/textformat.h"
-#include "render/pictures.h"
-#include "render/pngfile.h"
+#include "files/documentpictures.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -58,17 +56,6 @@ static int checkDocuments(int argc, char **argv)
 /// The program's folders, found as the editor finds them (an application object must exist).
 static ProgramFolders programFolders() { return ProgramFolders::Beside(QCoreApplication::applicationDirPath()); }
 
-/// A Base/ picture, or a plain one of the given colour while the folder lacks it.
-static QImage basePicture(const QString &name, int size, const QColor &fallback)
-{
-    const QString path = programFolders().Base_B + name;
-    if (QFileInfo::exists(path))
-        return LoadPngBitmap(path, size, size);
-    QImage plain(size, size, QImage::Format_RGB32);
-    plain.fill(fallback);
-    return plain;
-}
-
 /// --export-png and --export-thumbnail: the pictures the editor makes, without a display.
 static int exportPicture(int argc, char **argv, bool thumbnail)
 {
@@ -82,14 +69,11 @@ static int exportPicture(int argc, char **argv, bool thumbnail)
     try {
         const std::string path = argv[3];
         const PictoDocument doc = ParseDocument(LoadPictoLines(path), path.substr(path.find_last_of('/') + 1));
-        LayerRenderer renderer;
-        const QString out = QString::fromLocal8Bit(argv[2]);
-        if (thumbnail) {
-            const QBrush texture(basePicture("A.pn", 64, QColor(0xE8, 0xE4, 0xDC)));
-            SaveBmpFile(RenderDocumentThumb(RenderComposite(renderer, texture, doc)), out);
-        } else {
-            SavePngBitmap(RenderExportPicture(renderer, basePicture("B.pn", 512, Qt::white), doc), out);
-        }
+        const QString base = programFolders().Base_B, out = QString::fromLocal8Bit(argv[2]);
+        if (thumbnail)
+            WriteDocumentThumb(doc, LoadTexture(base), out);
+        else
+            WriteExportPicture(doc, LoadStartPicture(base), out);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

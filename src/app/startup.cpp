@@ -4,14 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-ProgramFolders ProgramFolders::Beside(const QString &executableFolder)
-{
-    QString root = QDir::fromNativeSeparators(executableFolder);
-    if (!root.endsWith('/'))
-        root += '/';
-    return {root, root + "Base/", root + "Result/", root + "Work/"};
-}
-
 const QStringList &RequiredFiles()
 {
     static const QStringList files = {"A.pn", "B.pn", "C.pn", "D.bb", "E.bt", "F.de", "G.wo"};

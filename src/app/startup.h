@@ -2,19 +2,11 @@
 // The environment checks made before the editor opens: the program's folders, write access to the
 // documents folder, the seven reference files, and the screen's density and size.
 
-#include "app/userdialogs.h"
+#include "files/programfolders.h"
+#include "files/userdialogs.h"
 
 #include <QString>
 #include <QStringList>
-
-/// The program's folders, each ending with a path separator.
-struct ProgramFolders {
-    QString Base_S;  ///< the executable's folder
-    QString Base_B;  ///< reference data
-    QString Base_R;  ///< documents, thumbnails, exported pictures
-    QString Base_W;  ///< developer marker only
-    static ProgramFolders Beside(const QString &executableFolder);
-};
 
 /// The files that must exist in Base_B, in the order they are checked.
 const QStringList &RequiredFiles();

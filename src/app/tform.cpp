@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,40 +14,6 @@
 #include <QScreen>
 
 #include <exception>
-
-bool NameBefore(const QString &a, const QString &b)
-{
-    // Made once: opening a collator costs far more than a comparison.
-    static const QCollator polish = [] {
-        QCollator c(QLocale(QLocale::Polish, QLocale::Poland));
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        c.setNumericMode(true);
-        return c;
-    }();
-    if (const int order = polish.compare(a, b); order != 0)
-        return order < 0;
-    return a < b;
-}
-
-void SortedNameList::Add(const QString &name)
-{
-    Items.insert(std::upper_bound(Items.begin(), Items.end(), name, NameBefore), name);
-}
-
-int SortedNameList::IndexOf(const QString &name) const
-{
-    for (int i = 0; i < Items.size(); ++i)
-        if (Items[i].compare(name, FileNameCase) == 0)
-            return i;
-    return -1;
-}
-
-void ListFiles(SortedNameList &box, const QString &folder, const QString &pattern)
-{
-    const QDir dir(folder);
-    for (const QFileInfo &f : dir.entryInfoList({pattern}, QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort))
-        box.Add(f.fileName());
-}
 
 /// The lines of a Windows-1250 list of the reference data; a list that cannot be read is reported
 /// and left empty (the strip then shows no meanings).
@@ -64,13 +29,22 @@ static QStringList readLines(const QString &path, UserDialogs &dialogs)
     return lines;
 }
 
-T_Form::T_Form(const Environment &env) : m_dialogs(*env.dialogs)
+/// The shelf a window without an injected one makes for itself.
+static std::unique_ptr<DocumentShelf> ownShelf(const T_Form::Environment &env)
+{
+    if (env.shelf != nullptr)
+        return nullptr;
+    return std::make_unique<DocumentShelf>(ProgramFolders::Beside(env.programFolder), *env.dialogs);
+}
+
+T_Form::T_Form(const Environment &env)
+    : m_ownShelf(ownShelf(env)), m_shelf(env.shelf != nullptr ? env.shelf : m_ownShelf.get()),
+      folders(m_shelf->Folders()), session(m_shelf->Session()), m_dialogs(*env.dialogs)
 {
     setObjectName("T_Form");
     setWindowTitle("Merisko");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    folders = ProgramFolders::Beside(env.programFolder);
     Random = env.random ? env.random : [](int n) { return int(QRandomGenerator::global()->bounded(n)); };
     m_beep = env.beep ? env.beep : [] { QApplication::beep(); };
     buildControls();
@@ -92,6 +66,14 @@ T_Form::~T_Form()
     // FormDestroy: the drawing objects go with the window; any may be absent after a refused start.
     delete viewPainter;
     viewPainter = nullptr;
+    // An injected shelf outlives the window: nothing of it may call back here.
+    m_shelf->OnStatus = nullptr;
+    m_shelf->OnListChanged = nullptr;
+    m_shelf->OnShowOpenEntry = nullptr;
+    m_shelf->OnNameChanged = nullptr;
+    m_shelf->OnOpened = nullptr;
+    session.OnStatusNote = nullptr;
+    m_shelf->SetNameDialogs(nullptr);
 }
 
 void T_Form::FormCreate()
@@ -108,10 +90,11 @@ void T_Form::FormCreate()
         sb_Panel->setText(QString::fromStdString(note));
         ShowDocumentName();
     };
-    m_recovery = std::make_unique<RecoveryStore>(folders.Base_W + "odzysk/");
-    session.OnChanged = [this] { scheduleRecovery(); };
-    openFirstDocument();
-    offerRecovery();
+    m_shelf->SetBackdrop({Br_txt, i_PNG});
+    connectShelf();
+    if (!m_shelf->OpenFirst())
+        RedrawImage();  // no document: the texture alone
+    m_shelf->OfferRecovery();
     p_Picto_TaveloClick();
 }
 
@@ -177,7 +160,7 @@ void T_Form::postHook()
 
 void T_Form::closeEvent(QCloseEvent *e)
 {
-    if (QuerySaveChanges())
+    if (m_shelf->QuerySaveChanges())
         e->accept();
     else
         e->ignore();
@@ -185,11 +168,7 @@ void T_Form::closeEvent(QCloseEvent *e)
 
 void T_Form::Guarded(const std::function<void()> &fn)
 {
-    try {
-        fn();
-    } catch (const std::exception &e) {
-        m_dialogs.Error(QString::fromUtf8(e.what()));
-    }
+    RunGuarded(m_dialogs, fn);
 }
 
 void T_Form::AppMessageHook()

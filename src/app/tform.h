@@ -1,18 +1,16 @@
 #pragma once
-// The main window: owns the open document, the drawing objects and every control, and wires the
-// subsystems together. The logic it calls lives in document/, render/ and the files beside this.
+// The main window: owns the drawing objects and every control, and wires the subsystems together.
+// The open document and its files belong to the DocumentShelf; the logic lives in the libraries.
 
 #include "app/imagecontrol.h"
 #include "app/startup.h"
-#include "app/userdialogs.h"
+#include "files/userdialogs.h"
 #include "dialogs/layerdialog.h"
-#include "dialogs/namedialogs.h"
 #include "document/session.h"
 #include "edit/controltags.h"
 #include "edit/editstate.h"
 #include "edit/pictoeditor.h"
-#include "files/documentfolder.h"
-#include "files/recoverystore.h"
+#include "files/documentshelf.h"
 #include "render/editview.h"
 #include "render/layercache.h"
 #include "render/layerrenderer.h"
@@ -39,39 +37,21 @@ class T_Info;
 class BookWindow;
 class T_Dict;
 
-/// True when the document name a stands before b in the document list: in the Polish alphabet
-/// ("Cukier", "Ćma", "Dom"), letter case ignored, a run of digits by its value ("2" before "10");
-/// names differing in letter case only ("Dom.vkz", "dom.vkz") keep a fixed order, capital first.
-bool NameBefore(const QString &a, const QString &b);
-
-/// Whether the system's file names differ by letter case ("Dom.vkz" and "dom.vkz" two files).
-#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
-inline constexpr Qt::CaseSensitivity FileNameCase = Qt::CaseInsensitive;
-#else
-inline constexpr Qt::CaseSensitivity FileNameCase = Qt::CaseSensitive;
-#endif
-
-/// A list of file names kept in `NameBefore` order, with a selected index (-1: none).
-struct SortedNameList {
-    QStringList Items;
-    int ItemIndex = -1;
-    void Clear() { Items.clear(); ItemIndex = -1; }
-    void Add(const QString &name);
-    int IndexOf(const QString &name) const;  ///< the entry naming the same file as name; -1 if absent
-};
-
-/// Appends to box the plain, visible files matching folder + pattern ("*.vkz").
-void ListFiles(SortedNameList &box, const QString &folder, const QString &pattern);
-
 class T_Form : public QWidget {
+    // First of the members: the references below are bound to the shelf.
+    std::unique_ptr<DocumentShelf> m_ownShelf;
+    DocumentShelf *m_shelf = nullptr;
+
 public:
     struct Environment {
-        QString programFolder;           ///< the executable's folder
+        QString programFolder;           ///< the executable's folder (an injected shelf has its own)
         ScreenFacts screen;              ///< the primary screen
         UserDialogs *dialogs = nullptr;  ///< message boxes (not owned)
         NameDialogs *names = nullptr;    ///< the name dialogs (not owned); null: the window's own
         /// Shows a folder in the desktop's file browser; null: the system's browser.
         std::function<void(const QString &folder)> openFolder;
+        /// The file workflow (not owned); null: the window makes its own beside programFolder.
+        DocumentShelf *shelf = nullptr;
         /// A whole number 0 … n − 1 for the reference strip; null: the system's random numbers.
         std::function<int(int)> random;
         /// The beep of an undo or redo with nothing to do; null: the system's beep.
@@ -82,7 +62,6 @@ public:
 
     // Start, activation, close.
     void FormActivate();
-    bool QuerySaveChanges();
     /// Runs fn as one user action: an error ends it and appears in the error box.
     void Guarded(const std::function<void()> &fn);
 
@@ -91,6 +70,7 @@ public:
     void FillLayerList();
     void UpdateLayerThumb();
     void UpdatePreview();
+    /// Fills the document list with the thumbnails of the shelf's documents.
     void FillFileList();
     /// Runs from the event queue after the events that were waiting when a repaint asked for it:
     /// refreshes the preview once however many repaints one action made.
@@ -105,9 +85,9 @@ public:
     void SelectOpenDocument();
     /// Shows the current layer selected in the layer list (no handler runs); nothing without one.
     void SelectCurrentLayer();
-    /// Shows the document just read into the session as the open one: its list entry, its name,
-    /// its layers and its picture; file is its file as read (empty: never saved).
-    void ShowOpenedDocument(const QString &name, const FileStamp &file);
+    /// Shows the document the shelf has just read as the open one: its list entry, its name, its
+    /// layers and its picture.
+    void ShowOpenedDocument();
     void lv_LayersChange();
 
     // Reference strip, dictionary popup and books.
@@ -134,8 +114,8 @@ public:
 
     // Files and self-explanation (tform_files.cpp, tform_explain.cpp).
     void b_NewPictoClick();
-    /// Save (SavePicto, also the save question) or Save As (SavePictoAs). True when the document was written.
-    bool b_SavePictoClick(int tag);
+    /// Save (SavePicto) or Save As (SavePictoAs).
+    void b_SavePictoClick(ControlTag tag);
     /// Shows the open document's name, and whether it is modified, in the status bar.
     void ShowDocumentName();
     void b_ExportPngClick();
@@ -172,17 +152,16 @@ public:
     std::function<void()> m_beep;
 
     // State.
-    ProgramFolders folders;
+    DocumentShelf &Shelf() { return *m_shelf; }
+    const ProgramFolders &folders;
     CheckFlags flags;
-    PictoSession session;
+    PictoSession &session;  ///< the shelf's
     PictoDocument &doc() { return session.doc; }
-    FileStamp openFile;  ///< the open document's file as it was last read or written
     EditState edit;
     bool IChange = false;
     int PreviewUpdates = 0;  ///< how many times the preview was refreshed (for the tests)
 
     // Hidden lists.
-    SortedNameList lb_ListFile;
     QStringList lb_Defin, lb_Words;
 
     // Drawing objects and surfaces.
@@ -215,7 +194,6 @@ private:
     void FormCreate();
     void buildControls();
     void prepareSurfaces();
-    void openFirstDocument();
     void wireStrip();
     void applyButtonStates(const PropertyButtonStates &s);
     QToolButton *makeButton(QWidget *parent, const char *name, ControlTag tag, QRect geometry, bool checkable);
@@ -248,22 +226,10 @@ private:
     void buildDeveloperPages();
     void showPage(int index);
     void rve_ItemsViewChange();
-    /// Asks, where a save would replace what the user has not seen, and lets Nie choose another name
-    /// (askName: start with the name dialog). False when the user gives up; name is the one to write.
-    bool ChooseSaveName(bool askName, QString &name);
-    /// Lists the documents folder into lb_ListFile afresh, removing what interrupted saves left.
-    void RefreshNameList();
+    /// Shows, as the shelf announces it, what its file actions changed.
+    void connectShelf();
+    /// Shows a document New has just made: not in the list, its layers and its picture.
+    void showNewDocument();
     std::unique_ptr<NameDialogs> m_ownNames;
-    NameDialogs *m_names = nullptr;
     std::function<void(const QString &)> m_openFolder;
-
-    // Copies of the unsaved document in Work/odzysk/ (tform_recovery.cpp).
-    void offerRecovery();
-    void openRecovered(const RecoveryStore::Offer &offer);
-    void scheduleRecovery();
-    void flushRecovery();
-    void dropRecovery(const QString &name);
-    std::unique_ptr<RecoveryStore> m_recovery;
-    bool m_recoveryPosted = false;
-    bool m_recoveryFailed = false;
 };

@@ -38,10 +38,10 @@ private:
 void T_Form::buildFileControls(const Environment &env)
 {
     if (env.names != nullptr) {
-        m_names = env.names;
+        m_shelf->SetNameDialogs(env.names);
     } else {
         m_ownNames = std::make_unique<QtNameDialogs>(this);
-        m_names = m_ownNames.get();
+        m_shelf->SetNameDialogs(m_ownNames.get());
     }
     m_openFolder = env.openFolder ? env.openFolder : [](const QString &folder) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
@@ -51,8 +51,8 @@ void T_Form::buildFileControls(const Environment &env)
         connect(ButtonByTag(tag), &QAbstractButton::clicked, this, [this, fn] { Guarded(fn); });
     };
     onClick(ControlTag::NewPicto, [this] { b_NewPictoClick(); });
-    onClick(ControlTag::SavePicto, [this] { b_SavePictoClick(static_cast<int>(ControlTag::SavePicto)); });
-    onClick(ControlTag::SavePictoAs, [this] { b_SavePictoClick(static_cast<int>(ControlTag::SavePictoAs)); });
+    onClick(ControlTag::SavePicto, [this] { b_SavePictoClick(ControlTag::SavePicto); });
+    onClick(ControlTag::SavePictoAs, [this] { b_SavePictoClick(ControlTag::SavePictoAs); });
     onClick(ControlTag::ExportPng, [this] { b_ExportPngClick(); });
     onClick(ControlTag::Info, [this] { b_InfoClick(); });
     const struct {

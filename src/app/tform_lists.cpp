@@ -1,11 +1,7 @@
 // The editing view, the layer list, the preview and the document list of the main window.
 #include "app/tform.h"
-#include "messages/catalogue.h"
 #include "render/pictures.h"
 #include "render/pngfile.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 void T_Form::applyButtonStates(const PropertyButtonStates &s)
 {
@@ -87,7 +83,7 @@ void T_Form::FillFileList()
     lv_ListFile->setWrapping(false);
     lv_ListFile->setMovement(QListView::Static);
     lv_ListFile->setSpacing(4);
-    for (const QString &name : lb_ListFile.Items) {
+    for (const QString &name : m_shelf->Names()) {
         const QString bmp = folders.Base_R + name.left(name.size() - 4) + ".bmp";
         QImage thumb = LoadBmpThumbnail(bmp, 64);
         if (thumb.width() != 64 || thumb.height() != 64)
@@ -105,7 +101,7 @@ void T_Form::FillFileList()
 
 void T_Form::SelectOpenDocument()
 {
-    const int row = lb_ListFile.ItemIndex;
+    const int row = m_shelf->OpenEntry();
     if (row >= 0 && row < lv_ListFile->count()) {
         lv_ListFile->setCurrentRow(row);
     } else {
@@ -114,53 +110,10 @@ void T_Form::SelectOpenDocument()
     }
 }
 
-void T_Form::RefreshNameList()
-{
-    lb_ListFile.Clear();
-    RemoveInterruptedSaves(folders.Base_R);
-    ListFiles(lb_ListFile, folders.Base_R, "*.vkz");
-}
+void T_Form::lv_ListFileDblClick() { m_shelf->OpenListed(lv_ListFile->currentRow()); }
 
-void T_Form::openFirstDocument()
+void T_Form::ShowOpenedDocument()
 {
-    RefreshNameList();
-    // The first entry becomes the open document once it has been read: one that cannot be read
-    // must stay deletable.
-    lb_ListFile.ItemIndex = -1;
-    FillFileList();
-    if (lb_ListFile.Items.isEmpty()) {
-        RedrawImage();  // no document: the texture alone
-        return;
-    }
-    lv_ListFile->setCurrentRow(0);
-    Guarded([this] { lv_ListFileDblClick(); });
-}
-
-void T_Form::lv_ListFileDblClick()
-{
-    const int row = lv_ListFile->currentRow();
-    if (row < 0 || row >= lb_ListFile.Items.size())
-        return;  // nothing chosen
-    const QString chosen = lb_ListFile.Items[row];
-    if (session.doc.RModif && !QuerySaveChanges()) {
-        SelectOpenDocument();
-        return;
-    }
-    // Read first: a document that cannot be read leaves the open one exactly as it was.
-    const QString path = folders.Base_R + chosen;
-    try {
-        session.LoadPicto(path.toStdString(), chosen.toStdString());
-    } catch (...) {
-        SelectOpenDocument();
-        throw;
-    }
-    ShowOpenedDocument(chosen, FileStamp::Of(path));
-}
-
-void T_Form::ShowOpenedDocument(const QString &name, const FileStamp &file)
-{
-    openFile = file;
-    lb_ListFile.ItemIndex = lb_ListFile.IndexOf(name);
     SelectOpenDocument();
     // A note about the document shown before ("saved", "exported") does not belong to this one.
     sb_Panel->setText(session.doc.RModif ? QString::fromUtf8(ModifiedNote) : QString());
@@ -171,7 +124,7 @@ void T_Form::ShowOpenedDocument(const QString &name, const FileStamp &file)
     }
     const PictoDocument &d = session.doc;
     if (d.Ind_Curve >= 0 && d.Ind_Curve < d.Dimension && d.TCurveStruct[d.Ind_Curve].TypeC > 0)
-        b_ModeClick(136);
+        b_ModeClick(ControlTag::ModeMoveLayer);
     FillLayerList();
     RedrawImage();
     SelectCurrentLayer();
@@ -190,9 +143,10 @@ void T_Form::SelectCurrentLayer()
 void T_Form::lv_ListFileSelectItem()
 {
     const int row = lv_ListFile->currentRow();
-    const bool selected = row >= 0 && !lv_ListFile->selectedItems().isEmpty() && row < lb_ListFile.Items.size();
+    const QStringList &names = m_shelf->Names();
+    const bool selected = row >= 0 && !lv_ListFile->selectedItems().isEmpty() && row < names.size();
     lv_ListFile->setToolTip(selected ? QStringLiteral("Dwukrotne kliknięcie zaznaczonej miniatury otworzy plik z "
-                                                      "piktogramem ") + lb_ListFile.Items[row]
+                                                      "piktogramem ") + names[row]
                                      : QStringLiteral("Kliknij jedną z miniatur"));
 }
 
@@ -200,41 +154,7 @@ void T_Form::ppm_LvListPopup()
 {
     const int row = lv_ListFile->selectedItems().isEmpty() ? -1 : lv_ListFile->currentRow();
     // The open document can never be deleted; nor can nothing.
-    usupiktogram1->setEnabled(row >= 0 && row != lb_ListFile.ItemIndex);
+    usupiktogram1->setEnabled(row >= 0 && row != m_shelf->OpenEntry());
 }
 
-void T_Form::DeletePicto()
-{
-    const int row = lv_ListFile->currentRow();
-    if (row < 0 || row >= lb_ListFile.Items.size() || row == lb_ListFile.ItemIndex)
-        return;
-    const QString name = lb_ListFile.Items[row];
-    // The open document is settled first, since the first document is opened afterwards; Anuluj
-    // there, or Nie to the question below, leaves every file as it was.
-    if (session.doc.RModif && !QuerySaveChanges()) {
-        SelectOpenDocument();
-        return;
-    }
-    // A save rebuilds the list, and Save As may even have taken this very name.
-    const int at = lb_ListFile.IndexOf(name);
-    if (at < 0 || at == lb_ListFile.ItemIndex
-        || m_dialogs.AskYesNo(QStringLiteral("Czy usunąć piktogram „%1”?").arg(name), ConfirmCaption(),
-                              UserDialogs::No)
-               != UserDialogs::Yes) {
-        SelectOpenDocument();
-        return;
-    }
-    const QString base = folders.Base_R + name.left(name.size() - 3);
-    for (const char *suffix : {"png", "vkz", "bmp"})
-        if (QFileInfo::exists(base + suffix))
-            QFile::remove(base + suffix);
-    RefreshNameList();
-    // The open document keeps its entry (none while it is new) until the first one is really opened.
-    lb_ListFile.ItemIndex =
-        openFile.path.isEmpty() ? -1 : lb_ListFile.IndexOf(QString::fromStdString(session.doc.CFName));
-    FillFileList();
-    if (lb_ListFile.Items.isEmpty())
-        return;
-    lv_ListFile->setCurrentRow(0);
-    lv_ListFileDblClick();
-}
+void T_Form::DeletePicto() { m_shelf->DeleteListed(lv_ListFile->currentRow()); }

@@ -76,7 +76,7 @@ void T_Form::showPage(int index)
         ts_3->findChild<QLabel *>("i_PureView")->setPixmap(QPixmap::fromImage(i_Pure.scaled(256, 256)));
         ts_3->findChild<QLabel *>("i_PNGView")->setPixmap(QPixmap::fromImage(i_PNG.scaled(256, 256)));
         const std::pair<const char *, const QStringList *> lists[] = {
-            {"lb_ListFileView", &lb_ListFile.Items}, {"lb_DefinView", &lb_Defin}, {"lb_WordsView", &lb_Words}};
+            {"lb_ListFileView", &m_shelf->Names()}, {"lb_DefinView", &lb_Defin}, {"lb_WordsView", &lb_Words}};
         for (const auto &[name, items] : lists) {
             auto *view = ts_3->findChild<QListWidget *>(name);
             view->clear();

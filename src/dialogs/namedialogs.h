@@ -1,22 +1,14 @@
 #pragma once
 // The two small dialogs that ask for a document's file name, created once and reused, and the
-// interface through which the main window asks them, so tests answer without a modal dialog.
+// NameDialogs the window hands to the document shelf.
+
+#include "files/namedialogs.h"
 
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-/// What the window asks when a document is created or saved under a new name.
-class NameDialogs {
-public:
-    virtual ~NameDialogs() = default;
-    /// New pictogram: false when cancelled; otherwise name and whether the example was chosen.
-    virtual bool AskNewPicto(QString &name, bool &example) = 0;
-    /// Save as: false when cancelled; otherwise the name.
-    virtual bool AskSaveName(QString &name) = 0;
-};
 
 /// Label, edit box, the reason line and OK/Anuluj shared by both dialogs; OK follows the file-name rule.
 class NameDialogBase : public QDialog {

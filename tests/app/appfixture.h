@@ -2,10 +2,8 @@
 // A program folder of our own for each test: the reference files of the build, a documents folder
 // with the documents a test asks for, and message boxes that are recorded instead of shown.
 
+#include "../files/fakedialogs.h"
 #include "app/tform.h"
-#include "app/userdialogs.h"
-#include "dialogs/namedialogs.h"
-#include "document/textformat.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,63 +17,6 @@
 
 /// The application made by the test program's main().
 inline QApplication &widgetApp() { return *static_cast<QApplication *>(QCoreApplication::instance()); }
-
-struct RecordedBox {
-    QString text, caption;
-};
-
-class RecordingDialogs : public UserDialogs {
-public:
-    std::vector<RecordedBox> shown;
-    std::vector<QString> errors;
-    Answer answer = Cancel;  ///< the answer to "Czy zapisać zmiany?"
-    int questions = 0;       ///< how many times that question was asked
-    Answer yesNo = Yes;      ///< the answer to every Tak/Nie question
-    std::vector<QString> yesNoAsked;  ///< the texts of the Tak/Nie questions, in order
-    void Inform(const QString &text, const QString &caption) override { shown.push_back({text, caption}); }
-    void Error(const QString &text) override { errors.push_back(text); }
-    Answer AskYesNoCancel(const QString &, const QString &) override
-    {
-        ++questions;
-        return answer;
-    }
-    Answer AskYesNo(const QString &text, const QString &, Answer) override
-    {
-        yesNoAsked.push_back(text);
-        return yesNo;
-    }
-};
-
-/// Answers the name dialogs as a test sets them up; a name that is empty cancels.
-class RecordingNames : public NameDialogs {
-public:
-    QString newName, saveName;
-    bool example = false;
-    int asked = 0;
-    bool AskNewPicto(QString &name, bool &ex) override
-    {
-        ++asked;
-        name = newName;
-        ex = example;
-        return !newName.isEmpty();
-    }
-    bool AskSaveName(QString &name) override
-    {
-        ++asked;
-        name = saveName;
-        return !saveName.isEmpty();
-    }
-};
-
-/// Document text of the first n layers of the snowman example, current layer n - 1.
-inline QByteArray snowmanLayers(int n)
-{
-    PictoDocument doc = ParseDocument(ExampleDocumentTemplate());
-    std::string text = FormatHeaderLine(n, n - 1) + "\r\n";
-    for (int i = 0; i < n; ++i)
-        text += FormatCurveLine(doc, i) + "\r\n";
-    return QByteArray::fromStdString(text);
-}
 
 class ProgramFolderTest : public ::testing::Test {
 public:
@@ -108,19 +49,34 @@ public:
         f.write(text);
     }
 
-    /// What the window is given: this folder, the recorded boxes and names, the counted beeps.
-    T_Form::Environment environment()
+    /// The file workflow of the window last started, where the tests read the document.
+    DocumentShelf &shelf() { return *m_shelf; }
+
+    /// What the window is given: this folder, the recorded boxes, names as its name dialogs (null:
+    /// the real ones), a shelf of its own, the counted beeps. The shelf of an earlier start goes with
+    /// it, as at the program's next run (its window must be gone).
+    T_Form::Environment environment(NameDialogs *nameDialogs)
     {
+        m_shelf = std::make_unique<DocumentShelf>(ProgramFolders::Beside(root.path()), dialogs);
         T_Form::Environment env;
         env.programFolder = root.path();
         env.screen = screen;
         env.dialogs = &dialogs;
-        env.names = &names;
+        env.names = nameDialogs;
         env.openFolder = [this](const QString &f) { openedFolders << f; };
+        env.shelf = m_shelf.get();
         env.random = [this](int n) { return random ? random(n) : 0; };
         env.beep = [this] { ++beeps; };
         return env;
     }
+    T_Form::Environment environment() { return environment(&names); }
 
-    std::unique_ptr<T_Form> start() { return std::make_unique<T_Form>(environment()); }
+    std::unique_ptr<T_Form> start(NameDialogs *nameDialogs)
+    {
+        return std::make_unique<T_Form>(environment(nameDialogs));
+    }
+    std::unique_ptr<T_Form> start() { return start(&names); }
+
+private:
+    std::unique_ptr<DocumentShelf> m_shelf;
 };

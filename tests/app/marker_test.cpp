@@ -1,6 +1,7 @@
 // The developer marker "A.txt" in Work/: the logo and banner close the window, the project
 // picture reveals the pages behind the editor, among them the document text.
 #include "appfixture.h"
+#include "controls.h"
 
 #include <QPlainTextEdit>
 #include <QStackedWidget>
@@ -87,7 +88,7 @@ TEST_F(MarkerTest, TypedTextThatCannotBeReadIsNeverSaved)
     form->pc_Tabs->setCurrentIndex(1);
     form->rve_ItemsView->moveCursor(QTextCursor::Start);
     QTest::keyClick(form->rve_ItemsView, Qt::Key_X);  // "x        2" is no layer count
-    EXPECT_FALSE(form->b_SavePictoClick(112));
+    ButtonOf(*form, ControlTag::SavePicto)->click();
     ASSERT_EQ(dialogs.errors.size(), 1u);
     EXPECT_TRUE(dialogs.errors[0].contains("001 A.vkz")) << dialogs.errors[0].toStdString();
     EXPECT_EQ(QFile(folder("Result") + "001 A.vkz").size(), snowmanLayers(2).size());

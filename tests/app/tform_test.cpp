@@ -86,8 +86,8 @@ TEST_F(WindowTest, OpensTheFirstDocumentInNameOrderWithItsLayersTopFirst)
     putDocument("999 Piktogram.vkz", snowmanLayers(8));
     putDocument("000 Nowy.vkz", snowmanLayers(3));
     auto form = start();
-    EXPECT_EQ(form->lb_ListFile.Items, QStringList({"000 Nowy.vkz", "999 Piktogram.vkz"}));
-    EXPECT_EQ(form->lb_ListFile.ItemIndex, 0);
+    EXPECT_EQ(shelf().Names(), QStringList({"000 Nowy.vkz", "999 Piktogram.vkz"}));
+    EXPECT_EQ(shelf().OpenEntry(), 0);
     EXPECT_EQ(form->doc().CFName, "000 Nowy.vkz");
     ASSERT_EQ(form->lv_Layers->count(), 3);
     EXPECT_EQ(form->lv_Layers->item(0)->text(), "2");
@@ -157,7 +157,7 @@ TEST_F(WindowTest, DeleteIsOfferedAwayFromTheOpenDocumentAndRemovesAllThreeFiles
     form->usupiktogram1->trigger();
     for (const char *f : {"002 B.vkz", "002 B.bmp", "002 B.png"})
         EXPECT_FALSE(QFile::exists(folder("Result") + f)) << f;
-    EXPECT_EQ(form->lb_ListFile.Items, QStringList({"001 A.vkz"}));
+    EXPECT_EQ(shelf().Names(), QStringList({"001 A.vkz"}));
     EXPECT_EQ(form->doc().CFName, "001 A.vkz");
 }
 
@@ -188,7 +188,7 @@ TEST_F(WindowTest, ADocumentThatCannotBeReadLeavesTheOpenOneAsItWas)
     EXPECT_TRUE(dialogs.errors[0].contains("002 Zepsuty.vkz")) << dialogs.errors[0].toStdString();
     EXPECT_EQ(form->doc().CFName, "001 A.vkz");
     EXPECT_EQ(form->doc().Dimension, 3);
-    EXPECT_EQ(form->lb_ListFile.ItemIndex, 0);
+    EXPECT_EQ(shelf().OpenEntry(), 0);
     EXPECT_EQ(form->lv_Layers->count(), 3);
 }
 

@@ -1,6 +1,7 @@
 // Copies of the unsaved document in Work/odzysk/: written after its edits, dropped with its changes,
 // offered at the next start when the program did not end normally.
-#include "app/tform.h"
+#include "files/documentshelf.h"
+
 #include "document/textformat.h"
 #include "messages/catalogue.h"
 
@@ -9,28 +10,28 @@
 
 #include <exception>
 
-void T_Form::scheduleRecovery()
+void DocumentShelf::scheduleRecovery()
 {
     // Once per turn of the event loop: one edit sends several notifications, its copy is written once.
-    if (m_recoveryPosted || !m_recovery)
+    if (m_recoveryPosted)
         return;
     m_recoveryPosted = true;
-    QMetaObject::invokeMethod(this, [this] { flushRecovery(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&m_queue, [this] { flushRecovery(); }, Qt::QueuedConnection);
 }
 
-void T_Form::flushRecovery()
+void DocumentShelf::flushRecovery()
 {
     m_recoveryPosted = false;
-    const QString name = QString::fromStdString(session.doc.CFName);
-    if (!m_recovery || name.isEmpty())
+    const QString name = QString::fromStdString(m_session.doc.CFName);
+    if (name.isEmpty())
         return;
     // The copy follows RModif: undoing every step leaves nothing unsaved, so nothing to recover.
-    if (!session.doc.RModif) {
-        m_recovery->Remove(name);
+    if (!m_session.doc.RModif) {
+        m_recovery.Remove(name);
         return;
     }
     try {
-        m_recovery->Write(name, session.rve_Items.Lines());
+        m_recovery.Write(name, m_session.rve_Items.Lines());
         m_recoveryFailed = false;
     } catch (const std::exception &e) {
         // Said once, not at every edit: the open document itself is untouched.
@@ -42,19 +43,13 @@ void T_Form::flushRecovery()
     }
 }
 
-void T_Form::dropRecovery(const QString &name)
+void DocumentShelf::OfferRecovery()
 {
-    if (m_recovery)
-        m_recovery->Remove(name);
-}
-
-void T_Form::offerRecovery()
-{
-    const RecoveryStore::Found found = m_recovery->Scan(folders.Base_R);
+    const RecoveryStore::Found found = m_recovery.Scan(m_folders.Base_R);
     for (const RecoveryStore::Damaged &bad : found.damaged)
         m_dialogs.Error(QStringLiteral("Niezapisane zmiany piktogramu „%1” są uszkodzone i nie zostaną przywrócone. "
                                        "Plik odłożono jako „%2” w folderze %3.\n%4")
-                            .arg(bad.name, bad.keptAs, QDir::toNativeSeparators(m_recovery->Folder()), bad.reason));
+                            .arg(bad.name, bad.keptAs, QDir::toNativeSeparators(m_recovery.Folder()), bad.reason));
     for (const RecoveryStore::Offer &offer : found.offers) {
         const QString question = QStringLiteral("Znaleziono niezapisane zmiany piktogramu „%1” z %2. Przywrócić je?")
                                      .arg(offer.name, RecoveryStore::FormatWhen(offer.written));
@@ -62,32 +57,32 @@ void T_Form::offerRecovery()
         const UserDialogs::Answer answer = m_dialogs.AskYesNo(question, ConfirmCaption(), UserDialogs::Yes);
         if (answer == UserDialogs::Yes) {
             // One document is open at a time: the copies not yet offered wait for the next start.
-            Guarded([&] { openRecovered(offer); });
+            RunGuarded(m_dialogs, [&] { openRecovered(offer); });
             return;
         }
         if (answer == UserDialogs::No)
-            m_recovery->Remove(offer.name);
+            m_recovery.Remove(offer.name);
     }
 }
 
-void T_Form::openRecovered(const RecoveryStore::Offer &offer)
+void DocumentShelf::openRecovered(const RecoveryStore::Offer &offer)
 {
     const QString name = offer.name;
-    const QString path = folders.Base_R + name;
+    const QString path = m_folders.Base_R + name;
     // The saved version first, so that undo leads back to it; a document never saved (or one that no
     // longer reads) starts from the empty document.
     bool saved = false;
     if (QFileInfo::exists(path)) {
         try {
-            session.LoadPicto(path.toStdString(), name.toStdString());
+            m_session.LoadPicto(path.toStdString(), name.toStdString());
             saved = true;
         } catch (const std::exception &) {
         }
     }
     if (!saved)
-        session.FillTemplate(EmptyDocumentTemplate(), name.toStdString());
+        m_session.FillTemplate(EmptyDocumentTemplate(), name.toStdString());
     // One recorded edit: RModif and the status bar say "modified", as after any edit.
-    session.RestoreText(offer.lines);
-    ShowOpenedDocument(name, saved ? FileStamp::Of(path) : FileStamp());
-    ShowInfo();
+    m_session.RestoreText(offer.lines);
+    opened(name, saved ? FileStamp::Of(path) : FileStamp());
+    nameChanged();
 }

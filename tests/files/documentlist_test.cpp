@@ -1,7 +1,10 @@
 // The order of the document list and how an entry is found by its file name.
-#include "appfixture.h"
+#include "files/documentlist.h"
 
 #include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
@@ -68,27 +71,4 @@ TEST(DocumentOrder, AnEntryIsFoundByTheExactFileName)
     EXPECT_EQ(list.IndexOf("Nowy.vkz"), -1);
     // On this system "DOM.vkz" would be a third file, not one of the two.
     EXPECT_EQ(list.IndexOf("DOM.vkz"), FileNameCase == Qt::CaseSensitive ? -1 : 1);
-}
-
-namespace {
-class DocumentListTest : public ProgramFolderTest {};
-}
-
-TEST_F(DocumentListTest, StartUpOpensTheFirstDocumentInThePolishOrder)
-{
-    putDocument("Dom.vkz", snowmanLayers(2));
-    putDocument("Żaba.vkz", snowmanLayers(2));
-    putDocument("Ćma.vkz", snowmanLayers(3));
-    putDocument("cebula.vkz", snowmanLayers(4));
-    auto form = start();
-    EXPECT_EQ(form->lb_ListFile.Items, QStringList({"cebula.vkz", "Ćma.vkz", "Dom.vkz", "Żaba.vkz"}));
-    EXPECT_EQ(form->doc().CFName, "cebula.vkz");
-    EXPECT_EQ(form->doc().Dimension, 4);
-    EXPECT_EQ(form->lb_ListFile.ItemIndex, 0);
-    QFile::remove(folder("Result") + "cebula.vkz");
-    form->lv_ListFile->setCurrentRow(3);
-    form->DeletePicto();  // "Żaba.vkz"; then the first document is opened again
-    EXPECT_EQ(form->doc().CFName, "Ćma.vkz");
-    EXPECT_EQ(form->lb_ListFile.Items, QStringList({"Ćma.vkz", "Dom.vkz"}));
-    EXPECT_TRUE(dialogs.errors.empty());
 }
