@@ -47,6 +47,7 @@ T_Form::T_Form(const Environment &env)
                    | Qt::WindowCloseButtonHint);
     Random = env.random ? env.random : [](int n) { return int(QRandomGenerator::global()->bounded(n)); };
     m_beep = env.beep ? env.beep : [] { QApplication::beep(); };
+    m_previewRefreshed = env.previewRefreshed;
     buildControls();
     wireStrip();
     buildFileControls(env);

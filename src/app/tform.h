@@ -56,6 +56,8 @@ public:
         std::function<int(int)> random;
         /// The beep of an undo or redo with nothing to do; null: the system's beep.
         std::function<void()> beep;
+        /// Told after each refresh of the preview (null: nobody), to see that one action refreshes it once.
+        std::function<void()> previewRefreshed;
     };
     explicit T_Form(const Environment &env);
     ~T_Form() override;
@@ -159,7 +161,7 @@ public:
     PictoDocument &doc() { return session.doc; }
     EditState edit;
     bool IChange = false;
-    int PreviewUpdates = 0;  ///< how many times the preview was refreshed (for the tests)
+    std::function<void()> m_previewRefreshed;
 
     // Hidden lists.
     QStringList lb_Defin, lb_Words;

@@ -66,10 +66,11 @@ void T_Form::UpdateLayerThumb()
 
 void T_Form::UpdatePreview()
 {
-    ++PreviewUpdates;
     i_Pure = RenderComposite(renderer, Br_txt, session.doc, &previewKeep);
     i_Picto->Picture = RenderPreview(i_Pure);
     i_Picto->update();
+    if (m_previewRefreshed)
+        m_previewRefreshed();
 }
 
 void T_Form::FillFileList()

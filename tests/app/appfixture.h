@@ -26,7 +26,8 @@ public:
     RecordingNames names;
     QStringList openedFolders;  ///< folders the window asked the file browser to show
     ScreenFacts screen{1280, 1024, 96};
-    int beeps = 0;  ///< beeps of the window (undo or redo with nothing to do)
+    int beeps = 0;     ///< beeps of the window (undo or redo with nothing to do)
+    int previews = 0;  ///< refreshes of the window's preview
     /// The reference strip's choice of numbers; null: the system's random numbers.
     std::function<int(int)> random;
 
@@ -67,6 +68,7 @@ public:
         env.shelf = m_shelf.get();
         env.random = [this](int n) { return random ? random(n) : 0; };
         env.beep = [this] { ++beeps; };
+        env.previewRefreshed = [this] { ++previews; };
         return env;
     }
     T_Form::Environment environment() { return environment(&names); }

@@ -9,7 +9,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
 #include <QWidget>
 
@@ -48,6 +50,41 @@ inline void DoubleClickRow(QListWidget *list, int row)
     const QPoint at = list->visualItemRect(list->item(row)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+/// A double click on the part of list that shows no entry: the user chose nothing.
+inline void DoubleClickNothing(QListWidget *list)
+{
+    const QPoint below(list->viewport()->width() / 2, list->viewport()->height() - 2);
+    ASSERT_EQ(list->itemAt(below), nullptr);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
+}
+
+/// A right click on row of list (-1: below the entries) opening its context menu, which is closed
+/// again at once; returns the menu, its entries enabled as the user would have seen them.
+inline QMenu *OpenRowMenu(QListWidget *list, int row)
+{
+    const QPoint at = row >= 0 ? list->visualItemRect(list->item(row)).center()
+                               : QPoint(list->viewport()->width() / 2, list->viewport()->height() - 2);
+    if (row >= 0)
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
+    QContextMenuEvent menuKey(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &menuKey);
+    QMenu *menu = list->findChild<QMenu *>();
+    if (menu != nullptr)
+        menu->hide();
+    return menu;
+}
+
+/// The user's way of deleting the document of row from the list: its context menu, "usuń piktogram"
+/// (nothing when that entry is greyed out).
+inline void DeleteRowFromMenu(QListWidget *list, int row)
+{
+    QMenu *menu = OpenRowMenu(list, row);
+    ASSERT_NE(menu, nullptr);
+    for (QAction *action : menu->actions())
+        if (action->isEnabled())
+            action->trigger();
 }
 
 /// The top-level window of the application named name, or nullptr.

@@ -50,16 +50,16 @@ TEST_F(FilesTest, NewShowsTheNewDocumentWithNoEntryOfTheList)
     auto form = startWithTwo();
     names.newName = "000 Nowy.vkz";
     ButtonOf(*form, ControlTag::NewPicto)->click();
-    EXPECT_EQ(form->lv_Layers->count(), 1);
-    EXPECT_EQ(form->sb_Panel->text(), "");
-    EXPECT_EQ(form->sb_Name->text(), "000 Nowy.vkz");
-    EXPECT_TRUE(form->lv_ListFile->selectedItems().isEmpty());
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->count(), 1);
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Funk_Panel0")->text(), "");
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Name")->text(), "000 Nowy.vkz");
+    EXPECT_TRUE(Control<QListWidget>(*form, "lv_ListFile")->selectedItems().isEmpty());
 
     names.newName = "999 Bałwanek.vkz";
     names.example = true;
     ButtonOf(*form, ControlTag::NewPicto)->click();
-    EXPECT_EQ(form->lv_Layers->count(), 8);
-    EXPECT_EQ(form->lv_Layers->currentRow(), 0);  // the current layer, 7, is the top one
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->count(), 8);
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->currentRow(), 0);  // the current layer, 7, is the top one
     form->show();
     EXPECT_TRUE(form->close());
     EXPECT_EQ(dialogs.questions, 0);
@@ -69,11 +69,11 @@ TEST_F(FilesTest, SaveShowsItsNoteAndTheNewThumbnail)
 {
     auto form = startWithTwo();
     modify(*form);
-    EXPECT_EQ(form->sb_Panel->text(), "Obraz piktogramu jest zmodyfikowany");
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Funk_Panel0")->text(), "Obraz piktogramu jest zmodyfikowany");
     ButtonOf(*form, ControlTag::SavePicto)->click();
-    EXPECT_EQ(form->sb_Panel->text(), "Obraz piktogramu został zapisany: „001 A.vkz”");
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Funk_Panel0")->text(), "Obraz piktogramu został zapisany: „001 A.vkz”");
     // The column shows the new thumbnail (rounded corners in the panel colour), not the placeholder.
-    const QImage shown = form->lv_ListFile->item(0)->icon().pixmap(64, 64).toImage();
+    const QImage shown = Control<QListWidget>(*form, "lv_ListFile")->item(0)->icon().pixmap(64, 64).toImage();
     EXPECT_EQ(shown.pixel(0, 0) & 0xFFFFFF, qRgb(241, 241, 241) & 0xFFFFFF);
     EXPECT_TRUE(dialogs.errors.empty());
 }
@@ -96,14 +96,14 @@ TEST_F(FilesTest, ExportShowsTheFolderOnlyWhenThePictureWasWritten)
 {
     auto form = startWithTwo();
     ButtonOf(*form, ControlTag::ExportPng)->click();
-    EXPECT_EQ(form->sb_Panel->text(), QStringLiteral("Obraz piktogramu został zapisany jako png „001 A.png” w folderze ")
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Funk_Panel0")->text(), QStringLiteral("Obraz piktogramu został zapisany jako png „001 A.png” w folderze ")
                                           + QDir::toNativeSeparators(QDir::cleanPath(folder("Result"))));
     EXPECT_EQ(openedFolders, QStringList({folder("Result")}));
     openedFolders.clear();
     QFile::remove(folder("Result") + "001 A.png");
     QDir(folder("Result")).mkdir("001 A.png");
     ButtonOf(*form, ControlTag::ExportPng)->click();
-    EXPECT_EQ(form->sb_Panel->text(), "");
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Funk_Panel0")->text(), "");
     EXPECT_EQ(dialogs.errors.size(), 1u);
     EXPECT_TRUE(openedFolders.isEmpty());
 }
@@ -127,14 +127,12 @@ TEST_F(FilesTest, TheOpenDocumentIsNeverOfferedForDeletion)
         auto form = start();
         EXPECT_EQ(highlighted(*form), c.openRow) << c.what;
         for (int row : {0, 1}) {
-            form->lv_ListFile->setCurrentRow(row);
-            form->ppm_LvListPopup();
-            EXPECT_EQ(form->usupiktogram1->isEnabled(), row != c.openRow) << c.what << " " << row;
+            OpenRowMenu(Control<QListWidget>(*form, "lv_ListFile"), row);
+            EXPECT_EQ(Control<QAction>(*form, "usupiktogram1")->isEnabled(), row != c.openRow) << c.what << " " << row;
         }
         // Deleting the other one opens the first that is left, and highlights it.
         dialogs.yesNo = UserDialogs::Yes;
-        form->lv_ListFile->setCurrentRow(c.openRow == 0 ? 1 : 0);
-        form->usupiktogram1->trigger();
+        DeleteRowFromMenu(Control<QListWidget>(*form, "lv_ListFile"), c.openRow == 0 ? 1 : 0);
         EXPECT_EQ(shelf().Names().size(), 1) << c.what;
         EXPECT_EQ(highlighted(*form), 0) << c.what;
     }
@@ -147,14 +145,14 @@ TEST_F(FilesTest, KeyboardShortcutsReachTheFileButtons)
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(form->sb_Panel->text(), "Obraz piktogramu został zapisany: „001 A.vkz”");
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Funk_Panel0")->text(), "Obraz piktogramu został zapisany: „001 A.vkz”");
     QTest::keyClick(form.get(), Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(openedFolders.size(), 1);
     QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(names.asked, 1);
     names.newName = "Nowy.vkz";
     QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(form->doc().CFName, "Nowy.vkz");
+    EXPECT_EQ(shelf().Doc().CFName, "Nowy.vkz");
 }
 
 
@@ -188,7 +186,7 @@ TEST_F(FilesTest, NieToReplacingReturnsToTheNameDialogWithTheNameSelected)
     }
     EXPECT_EQ(dialogs.yesNoAsked, std::vector<QString>{"Piktogram „002 B.vkz” już istnieje. Zastąpić go?"});
     EXPECT_EQ(fileBytes("002 B.vkz"), other);
-    EXPECT_EQ(form->doc().CFName, "003 C.vkz");
+    EXPECT_EQ(shelf().Doc().CFName, "003 C.vkz");
     EXPECT_TRUE(QFile::exists(folder("Result") + "003 C.vkz"));
     {
         // A new document typed under an existing name, then Save: Nie offers Save As.
@@ -205,13 +203,13 @@ TEST_F(FilesTest, NieToReplacingReturnsToTheNameDialogWithTheNameSelected)
                                               },
                                           });
         ButtonOf(*form, ControlTag::NewPicto)->click();
-        EXPECT_EQ(form->doc().CFName, "002 B.vkz");
+        EXPECT_EQ(shelf().Doc().CFName, "002 B.vkz");
         ButtonOf(*form, ControlTag::SavePicto)->click();
         EXPECT_EQ(driver.shown, 2);
     }
     EXPECT_EQ(dialogs.yesNoAsked.size(), 2u);
     EXPECT_EQ(fileBytes("002 B.vkz"), other);
-    EXPECT_EQ(form->doc().CFName, "004 D.vkz");
+    EXPECT_EQ(shelf().Doc().CFName, "004 D.vkz");
     EXPECT_EQ(shelf().Names(), QStringList({"001 A.vkz", "002 B.vkz", "003 C.vkz", "004 D.vkz"}));
     EXPECT_EQ(highlighted(*form), 3);
     EXPECT_TRUE(dialogs.errors.empty());
@@ -221,19 +219,19 @@ TEST_F(FilesTest, NieToReplacingReturnsToTheNameDialogWithTheNameSelected)
 TEST_F(FilesTest, TheOpenDocumentIsNamedInTheStatusBarAndHighlightedInTheList)
 {
     auto form = startWithTwo();
-    ASSERT_EQ(form->lv_ListFile->count(), 2);
-    EXPECT_EQ(form->lv_ListFile->item(0)->toolTip(), "001 A.vkz");
-    EXPECT_EQ(form->lv_ListFile->item(1)->toolTip(), "002 B.vkz");
-    EXPECT_EQ(form->sb_Name->text(), "001 A.vkz");
+    ASSERT_EQ(Control<QListWidget>(*form, "lv_ListFile")->count(), 2);
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_ListFile")->item(0)->toolTip(), "001 A.vkz");
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_ListFile")->item(1)->toolTip(), "002 B.vkz");
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Name")->text(), "001 A.vkz");
     EXPECT_EQ(highlighted(*form), 0);
     modify(*form);
-    EXPECT_EQ(form->sb_Name->text(), "001 A.vkz — zmieniony");
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Name")->text(), "001 A.vkz — zmieniony");
     // The name stands in front of the state note, and both are whole.
-    EXPECT_LT(form->sb_Name->geometry().right(), form->sb_Panel->x());
-    EXPECT_LE(form->sb_Name->fontMetrics().horizontalAdvance(form->sb_Name->text()), form->sb_Name->width());
-    EXPECT_EQ(form->sb_Panel->text(), "Obraz piktogramu jest zmodyfikowany");
+    EXPECT_LT(Control<QLabel>(*form, "sb_Name")->geometry().right(), Control<QLabel>(*form, "sb_Funk_Panel0")->x());
+    EXPECT_LE(Control<QLabel>(*form, "sb_Name")->fontMetrics().horizontalAdvance(Control<QLabel>(*form, "sb_Name")->text()), Control<QLabel>(*form, "sb_Name")->width());
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Funk_Panel0")->text(), "Obraz piktogramu jest zmodyfikowany");
     ClickButton(*form, ControlTag::Undo);
-    EXPECT_EQ(form->sb_Name->text(), "001 A.vkz");
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Name")->text(), "001 A.vkz");
 
     struct Step {
         const char *what;
@@ -249,24 +247,21 @@ TEST_F(FilesTest, TheOpenDocumentIsNamedInTheStatusBarAndHighlightedInTheList)
          },
          "003 C.vkz", 2},
         {"open", [&] {
-             form->lv_ListFile->setCurrentRow(1);
-             form->lv_ListFileDblClick();
+             DoubleClickRow(Control<QListWidget>(*form, "lv_ListFile"), 1);
          },
          "002 B.vkz", 1},
         {"a cancelled open",
          [&] {
              modify(*form);
              dialogs.answer = UserDialogs::Cancel;
-             form->lv_ListFile->setCurrentRow(0);
-             form->lv_ListFileDblClick();
+             DoubleClickRow(Control<QListWidget>(*form, "lv_ListFile"), 0);
          },
          "002 B.vkz — zmieniony", 1},
         {"Save", [&] { ButtonOf(*form, ControlTag::SavePicto)->click(); }, "002 B.vkz", 1},
         {"a cancelled delete",
          [&] {
              dialogs.yesNo = UserDialogs::No;
-             form->lv_ListFile->setCurrentRow(2);
-             form->DeletePicto();
+             DeleteRowFromMenu(Control<QListWidget>(*form, "lv_ListFile"), 2);
          },
          "002 B.vkz", 1},
         {"New",
@@ -278,8 +273,7 @@ TEST_F(FilesTest, TheOpenDocumentIsNamedInTheStatusBarAndHighlightedInTheList)
         {"a delete",
          [&] {
              dialogs.yesNo = UserDialogs::Yes;
-             form->lv_ListFile->setCurrentRow(2);
-             form->DeletePicto();
+             DeleteRowFromMenu(Control<QListWidget>(*form, "lv_ListFile"), 2);
          },
          "001 A.vkz", 0},
         {"Save of a new document",
@@ -292,11 +286,11 @@ TEST_F(FilesTest, TheOpenDocumentIsNamedInTheStatusBarAndHighlightedInTheList)
     };
     for (const Step &s : steps) {
         s.act();
-        EXPECT_EQ(form->sb_Name->text(), QString::fromUtf8(s.name)) << s.what;
+        EXPECT_EQ(Control<QLabel>(*form, "sb_Name")->text(), QString::fromUtf8(s.name)) << s.what;
         EXPECT_EQ(highlighted(*form), s.row) << s.what;
         EXPECT_EQ(shelf().OpenEntry(), s.row) << s.what;
     }
-    EXPECT_EQ(form->sb_Panel->text(), "Obraz piktogramu został zapisany: „000 Pierwszy.vkz”");
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Funk_Panel0")->text(), "Obraz piktogramu został zapisany: „000 Pierwszy.vkz”");
     EXPECT_EQ(shelf().Names(), QStringList({"000 Pierwszy.vkz", "001 A.vkz", "002 B.vkz"}));
 }
 

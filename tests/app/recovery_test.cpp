@@ -2,6 +2,7 @@
 // developers' text page; the copies themselves are tested on the document shelf.
 #include "../files/recoverycopies.h"
 #include "appfixture.h"
+#include "controls.h"
 
 #include <QPlainTextEdit>
 #include <QTabBar>
@@ -28,10 +29,10 @@ TEST_F(RecoveryTest, ARecoveredDocumentIsShownOpenAndModified)
         putCopy(c.name, snowmanLayers(5), crash);
         dialogs.yesNo = UserDialogs::Yes;
         auto form = start();
-        EXPECT_EQ(form->sb_Panel->text(), "Obraz piktogramu jest zmodyfikowany") << c.what;
-        EXPECT_EQ(form->sb_Name->text(), QString::fromUtf8(c.name) + " — zmieniony") << c.what;
-        EXPECT_EQ(form->lv_Layers->count(), 5) << c.what;
-        EXPECT_EQ(form->lv_ListFile->currentRow(), c.row) << c.what;
+        EXPECT_EQ(Control<QLabel>(*form, "sb_Funk_Panel0")->text(), "Obraz piktogramu jest zmodyfikowany") << c.what;
+        EXPECT_EQ(Control<QLabel>(*form, "sb_Name")->text(), QString::fromUtf8(c.name) + " — zmieniony") << c.what;
+        EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->count(), 5) << c.what;
+        EXPECT_EQ(Control<QListWidget>(*form, "lv_ListFile")->currentRow(), c.row) << c.what;
         EXPECT_TRUE(dialogs.errors.empty()) << c.what;
     }
 }
@@ -42,12 +43,12 @@ TEST_F(RecoveryTest, TypingOnTheDevelopersTextPageIsAnEditThatIsCopiedToo)
     QFile(folder("Work") + "A.txt").open(QIODevice::WriteOnly);
     auto form = start();
     form->show();
-    QTest::mouseClick(form->i_Projekt, Qt::LeftButton);
-    form->pc_Tabs->setCurrentIndex(1);
-    form->rve_ItemsView->moveCursor(QTextCursor::End);
-    QTest::keyClick(form->rve_ItemsView, Qt::Key_X);
+    QTest::mouseClick(Control<ImageControl>(*form, "i_Projekt"), Qt::LeftButton);
+    Control<QTabBar>(*form, "pc_Tabs")->setCurrentIndex(1);
+    Control<QPlainTextEdit>(*form, "rve_Items")->moveCursor(QTextCursor::End);
+    QTest::keyClick(Control<QPlainTextEdit>(*form, "rve_Items"), Qt::Key_X);
     settle();
     ASSERT_TRUE(hasCopy("001 A.vkz"));
-    EXPECT_EQ(copyLines("001 A.vkz"), form->session.rve_Items.Lines());
+    EXPECT_EQ(copyLines("001 A.vkz"), shelf().Session().rve_Items.Lines());
     EXPECT_EQ(copyLines("001 A.vkz").back(), "x");
 }

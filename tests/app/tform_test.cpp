@@ -1,5 +1,6 @@
 #include "app/glyphs.h"
 #include "appfixture.h"
+#include "controls.h"
 
 #include <QImage>
 #include <QTest>
@@ -42,9 +43,8 @@ TEST_F(StartupTest, EachRefusalShowsItsOneMessageAndTheWindowClosesOnActivation)
         ASSERT_EQ(dialogs.shown.size(), 1u) << c.what;
         EXPECT_EQ(dialogs.shown[0].text, c.text) << c.what;
         EXPECT_EQ(dialogs.shown[0].caption, c.caption) << c.what;
-        EXPECT_TRUE(form->flags.Refused()) << c.what;
         form->show();
-        form->FormActivate();
+        form->FormActivate();  // a refused start closes the window at once
         EXPECT_FALSE(form->isVisible()) << c.what;
         screen = {1280, 1024, 96};
     }
@@ -70,7 +70,9 @@ TEST_F(StartupTest, ExactSizeMarkerFileDensityAndLeftoverProbeAllStart)
         dialogs.shown.clear();
         screen = c.screen;
         auto form = start();
-        EXPECT_FALSE(form->flags.Refused()) << c.what;
+        form->show();
+        form->FormActivate();
+        EXPECT_TRUE(form->isVisible()) << c.what;
         ASSERT_EQ(dialogs.shown.size(), c.boxes) << c.what;
         EXPECT_FALSE(QFile::exists(folder("Result") + "_.$$$")) << c.what;
         EXPECT_EQ(form->width(), 1224);
@@ -88,17 +90,16 @@ TEST_F(WindowTest, OpensTheFirstDocumentInNameOrderWithItsLayersTopFirst)
     auto form = start();
     EXPECT_EQ(shelf().Names(), QStringList({"000 Nowy.vkz", "999 Piktogram.vkz"}));
     EXPECT_EQ(shelf().OpenEntry(), 0);
-    EXPECT_EQ(form->doc().CFName, "000 Nowy.vkz");
-    ASSERT_EQ(form->lv_Layers->count(), 3);
-    EXPECT_EQ(form->lv_Layers->item(0)->text(), "2");
-    EXPECT_EQ(form->lv_Layers->item(1)->text(), "1");
-    EXPECT_EQ(form->lv_Layers->item(2)->text(), "0");
-    EXPECT_EQ(form->lv_Layers->currentRow(), 0);  // the current layer, 2, is the top one
+    EXPECT_EQ(shelf().Doc().CFName, "000 Nowy.vkz");
+    ASSERT_EQ(Control<QListWidget>(*form, "lv_Layers")->count(), 3);
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->item(0)->text(), "2");
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->item(1)->text(), "1");
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->item(2)->text(), "0");
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->currentRow(), 0);  // the current layer, 2, is the top one
     // Layer 2 is not a background: the move-layer mode is chosen.
-    EXPECT_EQ(form->edit.IMode, 6);
-    EXPECT_TRUE(form->ButtonByTag(ControlTag::ModeMoveLayer)->isChecked());
+    EXPECT_TRUE(ButtonOf(*form, ControlTag::ModeMoveLayer)->isChecked());
     for (int tag : {131, 500, 501})
-        EXPECT_EQ(form->ButtonByTag(ControlTag(tag))->isChecked(), tag != 131) << tag;
+        EXPECT_EQ(ButtonOf(*form, ControlTag(tag))->isChecked(), tag != 131) << tag;
 }
 
 TEST_F(WindowTest, SeveralRepaintsInOneActionRefreshThePreviewOnce)
@@ -106,16 +107,16 @@ TEST_F(WindowTest, SeveralRepaintsInOneActionRefreshThePreviewOnce)
     putDocument("001 A.vkz", snowmanLayers(8));
     auto form = start();
     QCoreApplication::processEvents();
-    const int before = form->PreviewUpdates;
-    form->RedrawImage();
-    form->RedrawImage();
-    form->RedrawImage();
-    EXPECT_EQ(form->PreviewUpdates, before);
+    const int before = previews;
+    // Each switch of the view repaints it.
+    for (int click = 0; click < 3; ++click)
+        ClickButton(*form, ControlTag::NumberAndPoint);
+    EXPECT_EQ(previews, before);
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    EXPECT_EQ(form->PreviewUpdates, before + 1);
+    EXPECT_EQ(previews, before + 1);
     // The preview is the rounded tile: panel-coloured corners.
-    EXPECT_EQ(form->i_Picto->Picture.pixel(0, 0), qRgb(241, 241, 241));
+    EXPECT_EQ(Control<ImageControl>(*form, "i_Picto")->Picture.pixel(0, 0), qRgb(241, 241, 241));
 }
 
 TEST_F(WindowTest, MissingAndWronglySizedThumbnailsShowThePlaceholder)
@@ -129,9 +130,9 @@ TEST_F(WindowTest, MissingAndWronglySizedThumbnailsShowThePlaceholder)
     good.fill(Qt::blue);
     good.save(folder("Result") + "003 Dobra.bmp", "BMP");
     auto form = start();
-    ASSERT_EQ(form->lv_ListFile->count(), 3);
+    ASSERT_EQ(Control<QListWidget>(*form, "lv_ListFile")->count(), 3);
     auto shown = [&](int row) {
-        return form->lv_ListFile->item(row)->icon().pixmap(64, 64).toImage().convertToFormat(QImage::Format_RGB32);
+        return Control<QListWidget>(*form, "lv_ListFile")->item(row)->icon().pixmap(64, 64).toImage().convertToFormat(QImage::Format_RGB32);
     };
     const QImage placeholder = PlaceholderThumb().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown(0), placeholder);
@@ -146,31 +147,32 @@ TEST_F(WindowTest, DeleteIsOfferedAwayFromTheOpenDocumentAndRemovesAllThreeFiles
     for (const char *f : {"002 B.bmp", "002 B.png"})
         QFile(folder("Result") + f).open(QIODevice::WriteOnly);
     auto form = start();
-    form->lv_ListFile->setCurrentRow(0);
-    form->ppm_LvListPopup();
-    EXPECT_FALSE(form->usupiktogram1->isEnabled());
-    form->lv_ListFile->setCurrentRow(1);
-    form->ppm_LvListPopup();
-    EXPECT_TRUE(form->usupiktogram1->isEnabled());
-    EXPECT_EQ(form->lv_ListFile->toolTip(),
+    QListWidget *list = Control<QListWidget>(*form, "lv_ListFile");
+    OpenRowMenu(list, 0);
+    EXPECT_FALSE(Control<QAction>(*form, "usupiktogram1")->isEnabled());
+    OpenRowMenu(list, 1);
+    EXPECT_TRUE(Control<QAction>(*form, "usupiktogram1")->isEnabled());
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_ListFile")->toolTip(),
               "Dwukrotne kliknięcie zaznaczonej miniatury otworzy plik z piktogramem 002 B.vkz");
-    form->usupiktogram1->trigger();
+    Control<QAction>(*form, "usupiktogram1")->trigger();
     for (const char *f : {"002 B.vkz", "002 B.bmp", "002 B.png"})
         EXPECT_FALSE(QFile::exists(folder("Result") + f)) << f;
     EXPECT_EQ(shelf().Names(), QStringList({"001 A.vkz"}));
-    EXPECT_EQ(form->doc().CFName, "001 A.vkz");
+    EXPECT_EQ(shelf().Doc().CFName, "001 A.vkz");
 }
 
 TEST_F(WindowTest, EmptyResultStartsWithoutADocument)
 {
     auto form = start();
-    EXPECT_FALSE(form->flags.Refused());
-    EXPECT_EQ(form->doc().Dimension, 0);
-    EXPECT_EQ(form->lv_ListFile->count(), 0);
-    EXPECT_EQ(form->lv_Layers->count(), 0);
-    form->lv_ListFileDblClick();  // nothing chosen: nothing happens
-    form->ppm_LvListPopup();
-    EXPECT_FALSE(form->usupiktogram1->isEnabled());
+    form->show();
+    form->FormActivate();
+    EXPECT_TRUE(form->isVisible());  // an empty documents folder is no reason to refuse the start
+    EXPECT_EQ(shelf().Doc().Dimension, 0);
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_ListFile")->count(), 0);
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->count(), 0);
+    DoubleClickNothing(Control<QListWidget>(*form, "lv_ListFile"));  // nothing chosen: nothing happens
+    OpenRowMenu(Control<QListWidget>(*form, "lv_ListFile"), -1);
+    EXPECT_FALSE(Control<QAction>(*form, "usupiktogram1")->isEnabled());
     EXPECT_TRUE(dialogs.errors.empty());
 }
 
@@ -181,15 +183,15 @@ TEST_F(WindowTest, ADocumentThatCannotBeReadLeavesTheOpenOneAsItWas)
     auto form = start();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    const QPoint second = form->lv_ListFile->visualItemRect(form->lv_ListFile->item(1)).center();
-    QTest::mouseClick(form->lv_ListFile->viewport(), Qt::LeftButton, {}, second);
-    QTest::mouseDClick(form->lv_ListFile->viewport(), Qt::LeftButton, {}, second);
+    const QPoint second = Control<QListWidget>(*form, "lv_ListFile")->visualItemRect(Control<QListWidget>(*form, "lv_ListFile")->item(1)).center();
+    QTest::mouseClick(Control<QListWidget>(*form, "lv_ListFile")->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(Control<QListWidget>(*form, "lv_ListFile")->viewport(), Qt::LeftButton, {}, second);
     ASSERT_EQ(dialogs.errors.size(), 1u);
     EXPECT_TRUE(dialogs.errors[0].contains("002 Zepsuty.vkz")) << dialogs.errors[0].toStdString();
-    EXPECT_EQ(form->doc().CFName, "001 A.vkz");
-    EXPECT_EQ(form->doc().Dimension, 3);
+    EXPECT_EQ(shelf().Doc().CFName, "001 A.vkz");
+    EXPECT_EQ(shelf().Doc().Dimension, 3);
     EXPECT_EQ(shelf().OpenEntry(), 0);
-    EXPECT_EQ(form->lv_Layers->count(), 3);
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->count(), 3);
 }
 
 TEST_F(WindowTest, ClosingWithoutChangesAsksNothing)
