@@ -20,12 +20,14 @@ void T_Form::RedrawImage()
 {
     if (viewPainter == nullptr)
         return;
-    const std::optional<PropertyButtonStates> states = viewPainter->RedrawImage(
-        i_Image->Picture, session.doc, ButtonByTag(500)->isChecked(), ButtonByTag(501)->isChecked());
+    const PictoDocument &d = session.doc;
+    const bool painted =
+        viewPainter->RedrawImage(i_Image->Picture, d, ButtonByTag(500)->isChecked(), ButtonByTag(501)->isChecked());
     i_Image->update();
     ShowInfo();
-    if (states)
-        applyButtonStates(*states);
+    // The property buttons show the current layer; without one they keep their state.
+    if (painted)
+        applyButtonStates(PropertyStatesFor(d.TCurveStruct[d.Ind_Curve]));
     // The preview follows at the next event the application dispatches, once however many
     // repaints this action made; a document left without layers shows its empty preview too.
     IChange = true;

@@ -1,5 +1,6 @@
 // The property buttons, the colour palette and undo or redo.
 #include "edit/pictoeditor.h"
+#include "edit/properties.h"
 
 void PictoEditor::Property_Change(int tag)
 {
@@ -11,11 +12,9 @@ void PictoEditor::Property_Change(int tag)
     case 510: case 511: case 512: case 513: case 514:
         layer.TypeC = tag - 510;
         break;
-    case 520: case 521: case 522: case 523: {
-        static constexpr int32_t widths[] = {0, 4, 8, 16};
-        layer.Width = widths[tag - 520];
+    case 520: case 521: case 522: case 523:
+        layer.Width = ButtonWidths[tag - 520];
         break;
-    }
     case 530:
         layer.Tension = 0.0f;
         break;
@@ -36,8 +35,7 @@ void PictoEditor::b_Draw()
 {
     if (doc().Dimension == 0)
         return;
-    m_host.RedrawImage();
-    m_host.UpdateLayerThumb();
+    announce({.kind = EditorChange::ViewChanged, .thumb = true});
 }
 
 void PictoEditor::i_ColorsMouseDown(const QImage &palette, int x, int y)
@@ -48,9 +46,8 @@ void PictoEditor::i_ColorsMouseDown(const QImage &palette, int x, int y)
     // Beside the 21 × 600 picture (its last column, row 600) the read gives all bits set: white.
     const QRgb rgb = palette.valid(x, y) ? palette.pixel(x, y) : 0xFFFFFFFFu;
     current().Color = 0xFF000000u | (rgb & 0x00FFFFFFu);
-    m_session.StoreChange(StoreModify, doc().Ind_Curve);
-    m_host.RedrawImage();
-    m_host.UpdateLayerThumb();
+    m_session.StoreChange(StoreModify, doc().Ind_Curve);  // announced: the thumbnail follows
+    announce(EditorChange::ViewChanged);
 }
 
 void PictoEditor::b_UndoClick(int tag)
@@ -61,11 +58,7 @@ void PictoEditor::b_UndoClick(int tag)
         m_host.Beep();
         return;
     }
+    // The session announces the document re-read; the views rebuild from it.
     if (!m_session.UndoStep(tag == 141))
         m_host.Beep();
-    m_host.FillLayerList();
-    m_host.RedrawImage();
-    if (doc().Dimension > 0)
-        m_host.SelectLayerRow(doc().Dimension - doc().Ind_Curve - 1);
-    m_host.ShowInfo();
 }

@@ -23,27 +23,6 @@ protected:
 };
 }
 
-TEST(PropertyStates, TensionRoundsHalvesToEvenKindAndWidthOutsideLeaveGroups)
-{
-    struct Case { float tension; std::optional<int> curve; } cases[] = {
-        {0.5f, 531}, {0.0f, 530}, {0.1f, 530}, {0.125f, 530}, {0.375f, 531}, {1.0f, std::nullopt},
-    };
-    for (const Case &c : cases) {
-        R_Curve l;
-        l.Tension = c.tension;
-        EXPECT_EQ(PropertyStatesFor(l).curveTag, c.curve) << c.tension;
-    }
-    R_Curve odd;
-    odd.TypeC = 5;
-    odd.Width = 12;
-    EXPECT_FALSE(PropertyStatesFor(odd).kindTag);
-    EXPECT_FALSE(PropertyStatesFor(odd).widthTag);
-    odd.TypeC = 4;
-    odd.Width = 16;
-    EXPECT_EQ(PropertyStatesFor(odd).kindTag, 514);
-    EXPECT_EQ(PropertyStatesFor(odd).widthTag, 523);
-}
-
 TEST_F(EditViewTest, EmptyDocumentShowsTextureOnly)
 {
     PictoDocument empty;
@@ -54,9 +33,7 @@ TEST_F(EditViewTest, EmptyDocumentShowsTextureOnly)
 TEST_F(EditViewTest, MarkersArePureGreenAndDrawnOverEveryLayer)
 {
     doc.Ind_Curve = 1;  // the white body, 12 points
-    const auto states = painter.RedrawImage(view, doc, true, true);
-    ASSERT_TRUE(states);
-    EXPECT_EQ(states->kindTag, 511);
+    ASSERT_TRUE(painter.RedrawImage(view, doc, true, true));
     const TGPPointF p = doc.TCurveStruct[1].XYPoints[5];
     EXPECT_EQ(view.pixel(int(p.X) - 2, int(p.Y) - 2), qRgb(0, 255, 0));
     EXPECT_TRUE(painter.Antialiased());
