@@ -1,8 +1,11 @@
 // The editor driven through the real window: mouse events on the view, the buttons, the sliders,
 // the layer dialog and the keyboard shortcuts.
+#include "app/info.h"
+#include "app/tinfo.h"
 #include "appfixture.h"
 #include "document/textformat.h"
 #include "edit/transforms.h"
+#include "render/pictures.h"
 #include "../edit/layerof.h"
 
 #include <QGroupBox>
@@ -591,4 +594,86 @@ TEST_F(EditWindowTest, SaveByItsShortcutInTheMiddleOfADragWritesWhatTheViewShows
     QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_FALSE(doc().RModif);
     EXPECT_EQ(layer().XYPoints[0].X, start[0].X + 30);
+}
+
+namespace {
+/// The window shows doc as a fresh window would: the layer list top first with the current layer
+/// selected and each thumbnail its layer's, the view and the information window.
+void expectWindowShows(T_Form &form)
+{
+    const PictoDocument &d = form.doc();
+    ASSERT_EQ(form.lv_Layers->count(), d.Dimension);
+    EXPECT_EQ(form.lv_Layers->currentRow(), d.Dimension - 1 - d.Ind_Curve);
+    for (int p = 0; p < d.Dimension; ++p) {
+        const QImage thumb = RenderLayerThumb(form.renderer, form.Br_txt, d.TCurveStruct[d.Dimension - 1 - p]);
+        EXPECT_EQ(form.lv_Layers->item(p)->icon().pixmap(thumb.size()).toImage().convertToFormat(QImage::Format_RGB32),
+                  thumb.convertToFormat(QImage::Format_RGB32))
+            << "thumbnail at " << p;
+    }
+    // A painter that has drawn a label once draws as the window's does.
+    LayerRenderer renderer;
+    EditViewPainter fresh(renderer, form.Br_txt);
+    QImage view(512, 512, QImage::Format_RGB32);
+    const bool all = form.ButtonByTag(500)->isChecked(), numbers = form.ButtonByTag(501)->isChecked();
+    fresh.RedrawImage(view, d, all, true);
+    fresh.RedrawImage(view, d, all, numbers);
+    EXPECT_EQ(form.i_Image->Picture.convertToFormat(QImage::Format_RGB32), view);
+    QStringList shown;
+    for (int i = 0; i < form.Info->lb_Info->count(); ++i)
+        shown << form.Info->lb_Info->item(i)->text();
+    EXPECT_EQ(shown, InfoLines({d, all, numbers, form.edit}));
+}
+}
+
+TEST_F(EditWindowTest, TheViewsFollowEveryChangeTheSessionAnnounces)
+{
+    R_Curve red = layerOf(KindBlob, {{100, 100}, {400, 120}, {250, 400}});
+    red.Color = 0xFFFF0000u;
+    R_Curve blue = layerOf(KindSolid, {{50, 50}, {450, 450}});
+    blue.Color = 0xFF0000FFu;
+    R_Curve dots = layerOf(KindDots, {{300, 60}, {60, 300}});
+    open(documentText({red, blue, dots}));
+    button(800);  // the information window shows and follows too
+    // Each step goes to the session alone: no refresh is asked for by hand.
+    struct Case {
+        const char *what;
+        std::function<void(PictoSession &)> act;
+        bool oneLayer = false;  ///< only the current layer's thumbnail and the information follow
+    } cases[] = {
+        {"a layer deleted", [](PictoSession &s) {
+             s.doc.Ind_Curve = 1;
+             DeleteCurve(s.doc, 1);
+             XYToPolar(s.doc);
+             s.StoreChange(StoreDelete, 2);
+         }},
+        {"undo", [](PictoSession &s) { s.UndoStep(false); }},
+        {"redo", [](PictoSession &s) { s.UndoStep(true); }},
+        {"one layer recoloured", [](PictoSession &s) {
+             s.doc.TCurveStruct[s.doc.Ind_Curve].Color = 0xFF00FF00u;
+             s.StoreChange(StoreModify, s.doc.Ind_Curve);
+         }, true},
+        {"undo of the colour", [](PictoSession &s) { s.UndoStep(false); }},
+        {"the example as a new document", [](PictoSession &s) { s.FillTemplate(ExampleDocumentTemplate(), "n.vkz"); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QCoreApplication::processEvents();
+        const int previews = form->PreviewUpdates;
+        c.act(form->session);
+        if (c.oneLayer) {
+            const QImage thumb = RenderLayerThumb(form->renderer, form->Br_txt, layer());
+            EXPECT_EQ(form->lv_Layers->item(form->doc().Dimension - 1 - form->doc().Ind_Curve)
+                          ->icon().pixmap(thumb.size()).toImage().convertToFormat(QImage::Format_RGB32),
+                      thumb.convertToFormat(QImage::Format_RGB32));
+            continue;
+        }
+        // The layer list, its thumbnails, the view and the information follow at once; the
+        // preview once, when the event loop turns.
+        expectWindowShows(*form);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(form->PreviewUpdates, previews + 1);
+        EXPECT_EQ(form->i_Pure, RenderComposite(form->renderer, form->Br_txt, form->doc()));
+    }
+    EXPECT_EQ(form->sb_Name->toolTip(), "n.vkz");
 }

@@ -232,3 +232,33 @@ TEST(LayerDialog, PointCountMustBeAWholeNumberThreeToForty)
     for (const Case &c : cases)
         EXPECT_EQ(ParsePointCount(c.text), c.n) << c.text;
 }
+
+TEST_F(LayerOpsTest, EachButtonAnnouncesItsStoreOnceAndUndoTheDocumentReRead)
+{
+    struct Case { int tag; StoreKind store; int layer; } cases[] = {
+        {121, StoreMoveUp, 2}, {124, StoreMoveDown, 0}, {122, StoreDuplicate, 3}, {123, StoreDelete, 0},
+    };
+    for (const Case &c : cases) {
+        SetUp();
+        h.SelectLayerRow(1);  // the middle layer
+        h.changes.clear();
+        h.editor.b_LayerClick(c.tag);
+        ASSERT_EQ(h.changes.size(), 1u) << c.tag;
+        EXPECT_EQ(h.changes[0].what, ChangeKind::Stored) << c.tag;
+        EXPECT_EQ(h.changes[0].store, c.store) << c.tag;
+        EXPECT_EQ(h.changes[0].layer, c.layer) << c.tag;
+        EXPECT_FALSE(h.changes[0].OneLayer()) << c.tag;
+        h.editor.b_UndoClick(140);
+        ASSERT_EQ(h.changes.size(), 2u) << c.tag;
+        EXPECT_EQ(h.changes[1].what, ChangeKind::Undone) << c.tag;
+        EXPECT_EQ(h.changes[1].layer, 2) << c.tag;  // as the text before the step said
+    }
+    // A property change stores one layer; a move beyond the top stores nothing.
+    SetUp();
+    h.changes.clear();
+    h.editor.Property_Change(521);
+    h.editor.b_LayerClick(121);
+    ASSERT_EQ(h.changes.size(), 1u);
+    EXPECT_TRUE(h.changes[0].OneLayer());
+    EXPECT_EQ(h.changes[0].layer, 2);
+}
