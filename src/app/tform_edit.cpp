@@ -153,6 +153,11 @@ bool T_Form::eventFilter(QObject *watched, QEvent *e)
 
 void T_Form::showSessionChange(const SessionChange &c)
 {
+    if (c.what == ChangeKind::Saved) {
+        ShowDocumentName();  // no longer "zmieniony"
+        ShowInfo();
+        return;
+    }
     if (!c.DocumentChanged())
         return;  // typing into the text: the status note says it, the document is read on leaving
     if (c.OneLayer()) {

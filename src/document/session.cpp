@@ -176,6 +176,7 @@ void PictoSession::SaveTo(const std::string &path)
 {
     SavePictoText(path, rve_Items.Lines());
     doc.RModif = false;
+    announce({ChangeKind::Saved, StoreModify, doc.Ind_Curve, false});
 }
 
 void PictoSession::RestoreText(const std::vector<std::string> &lines)

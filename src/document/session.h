@@ -35,6 +35,7 @@ enum class ChangeKind {
     Restored,    ///< RestoreText replaced the whole text as one edit
     TextEdited,  ///< the text was typed into (TypeText) or written directly; the document not re-read
     TextRead,    ///< ReadText made the typed text the document
+    Saved,       ///< SaveTo wrote the text: RModif is cleared, the document is as it was
 };
 
 /// One announcement of the session: what happened and to which layer.
@@ -46,8 +47,8 @@ struct SessionChange {
 
     /// Only the current layer's properties or points changed: the layer list keeps its entries.
     bool OneLayer() const { return what == ChangeKind::Stored && store == StoreModify; }
-    /// The document in memory may differ from before (every kind but TextEdited).
-    bool DocumentChanged() const { return what != ChangeKind::TextEdited; }
+    /// The document in memory may differ from before (every kind but TextEdited and Saved).
+    bool DocumentChanged() const { return what != ChangeKind::TextEdited && what != ChangeKind::Saved; }
 };
 
 using SessionListener = std::function<void(const SessionChange &)>;

@@ -268,6 +268,7 @@ TEST(SessionChanges, EachOperationAnnouncesOnceWhatChangedAndTheLayer)
              lines[0] = FormatHeaderLine(8, 4);
              s.TypeText(lines);
          }, ChangeKind::TextEdited, StoreModify, 7, true, false},
+        {"save", [&](PictoSession &s) { s.SaveTo(path.string()); }, ChangeKind::Saved, StoreModify, 7, false, false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
