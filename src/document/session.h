@@ -76,6 +76,8 @@ public:
     /// Starts a new document from a template's lines (history emptied).
     void FillTemplate(const std::vector<std::string> &lines, const std::string &name);
     /// Writes one edit of the layers (already changed, polar points recomputed) as one undo group.
+    /// The current layer becomes the one the new header names (the layer moved, the copy or the new
+    /// layer, the one below a deleted layer), as an undo would read it back.
     void StoreChange(int kind, int index);
     /// Undo (redo = false) or redo, then re-reads the document. Returns false when there was nothing
     /// to undo or redo (the caller beeps); the document is re-read all the same.
