@@ -35,29 +35,33 @@ public:
     LayerStackCache previewKeep;
 
     uint32_t ViewPixel(int x, int y) const override { return view.valid(x, y) ? view.pixel(x, y) : 0u; }
-    void DrawSketchLine(TGPPointF, TGPPointF, uint32_t, int) override {}
-    void SetStatusText(const QString &) override {}
-    void RedrawImage() override { painter.RedrawImage(view, session.doc, true, true); }
-    void UpdateLayerThumb() override
+    void Beep() override {}
+    std::optional<LayerChoice> AskLayer(bool) override { return std::nullopt; }
+
+    void RedrawImage() { painter.RedrawImage(view, session.doc, true, true); }
+    void UpdateLayerThumb()
     {
         thumb = RenderLayerThumb(renderer, texture, session.doc.TCurveStruct[session.doc.Ind_Curve]);
     }
     void UpdatePreview() { preview = RenderPreview(RenderComposite(renderer, texture, session.doc, &previewKeep)); }
-    void FillLayerList() override {}
-    void ShowInfo() override {}
-    void ProcessEvents() override {}
-    void Beep() override {}
-    int LayerRow() const override { return session.doc.Dimension - 1 - session.doc.Ind_Curve; }
-    void SelectLayerRow(int row) override { editor.lv_LayersChange(row); }
-    std::optional<LayerChoice> AskLayer(bool) override { return std::nullopt; }
-    void PressModeButton(ControlTag) override {}
-    void SetSliders(int, int) override {}
-    void ShowSliders(bool, bool) override {}
-    void SetToolLabel(const QString &) override {}
 
     /// The snowman open, its body (layer 1) current, move-point mode, point 3 grabbed.
     BenchHost()
     {
+        // What the window does with the announcements that cost: repaints and thumbnails.
+        session.Subscribe([this](const SessionChange &c) {
+            if (c.OneLayer())
+                UpdateLayerThumb();
+            else if (c.DocumentChanged())
+                RedrawImage();
+        });
+        editor.Subscribe([this](const EditorChange &c) {
+            if (c.kind != EditorChange::ViewChanged)
+                return;
+            RedrawImage();
+            if (c.thumb)
+                UpdateLayerThumb();
+        });
         session.FillTemplate(ExampleDocumentTemplate(), "snowman.vkz");
         editor.lv_LayersChange(session.doc.Dimension - 2);
         editor.b_ModeClick(ControlTag::ModeMovePoint);

@@ -10,6 +10,7 @@
 #include "edit/controltags.h"
 #include "edit/editstate.h"
 #include "edit/pictoeditor.h"
+#include "edit/properties.h"
 #include "files/documentshelf.h"
 #include "render/editview.h"
 #include "render/layercache.h"
@@ -201,6 +202,12 @@ private:
     QToolButton *makeButton(QWidget *parent, const char *name, ControlTag tag, QRect geometry, bool checkable);
     void wireEditing();
     void showPointerShape();
+    /// Refreshes what shows the document after the session announced a change.
+    void showSessionChange(const SessionChange &c);
+    /// Shows what the editor announced: the mode's controls, the label, a status note, the view.
+    void showEditorChange(const EditorChange &c);
+    /// Selected position of the layer list (top layer first), −1 for none.
+    int layerRow() const;
     /// After a press or release in the view: the pointer shape, and whether a drag is watched.
     void afterPointer();
     QObject *m_dragWatch = nullptr;  ///< watches for what cuts a drag in the view short

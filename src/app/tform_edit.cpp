@@ -1,5 +1,6 @@
-// The main window's part in editing: its controls' events go to the PictoEditor, and the editor
-// reaches the view, the lists, the sliders and the layer dialog through FormEditHost.
+// The main window's part in editing: its controls' events go to the PictoEditor, which reads the
+// view and asks the layer dialog through FormEditHost. The window subscribes once to what the
+// session and the editor announce and refreshes the view, the lists and the panels from that alone.
 #include "app/hints.h"
 #include "app/tform.h"
 
@@ -11,6 +12,7 @@
 #include <cmath>
 
 namespace {
+/// The editor's inputs from the window: the view's picture, the layer dialog and the beep.
 class FormEditHost : public EditHost {
 public:
     explicit FormEditHost(T_Form &form) : f(form) {}
@@ -20,57 +22,11 @@ public:
         const QImage &view = f.i_Image->Picture;
         return view.valid(x, y) ? view.pixel(x, y) : 0u;
     }
-    void DrawSketchLine(TGPPointF from, TGPPointF to, uint32_t argb, int width) override
-    {
-        {
-            QPainter g(&f.i_Image->Picture);
-            g.setRenderHint(QPainter::Antialiasing);
-            g.setPen(QPen(QColor::fromRgba(argb), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            g.drawLine(QPointF(from.X, from.Y), QPointF(to.X, to.Y));
-        }
-        const QRectF piece = QRectF(QPointF(from.X, from.Y), QPointF(to.X, to.Y)).normalized();
-        f.i_Image->update(piece.toAlignedRect().adjusted(-width, -width, width, width));
-    }
-    void SetStatusText(const QString &text) override { f.sb_Panel->setText(text); }
-    void RedrawImage() override { f.RedrawImage(); }
-    void UpdateLayerThumb() override { f.UpdateLayerThumb(); }
-    void FillLayerList() override { f.FillLayerList(); }
-    void ShowInfo() override { f.ShowInfo(); }
-    void ProcessEvents() override { QCoreApplication::processEvents(); }
+    std::optional<LayerChoice> AskLayer(bool hasBackground) override { return f.layerDialog->Ask(hasBackground); }
     void Beep() override
     {
         f.m_beep();
     }
-    int LayerRow() const override
-    {
-        const QList<QListWidgetItem *> chosen = f.lv_Layers->selectedItems();
-        return chosen.isEmpty() ? -1 : f.lv_Layers->row(chosen.first());
-    }
-    void SelectLayerRow(int row) override
-    {
-        // The list's change handler sets the current layer, also when the row is chosen already.
-        if (row == LayerRow())
-            f.lv_LayersChange();
-        else
-            f.lv_Layers->setCurrentRow(row);
-    }
-    std::optional<LayerChoice> AskLayer(bool hasBackground) override { return f.layerDialog->Ask(hasBackground); }
-    void PressModeButton(ControlTag tag) override
-    {
-        if (QAbstractButton *b = f.ButtonByTag(tag))
-            b->setChecked(true);
-    }
-    void SetSliders(int rotateDegrees, int sizePercent) override
-    {
-        f.tb_Rotate->setValue(rotateDegrees);
-        f.tb_Size->setValue(sizePercent);
-    }
-    void ShowSliders(bool rotate, bool size) override
-    {
-        f.tb_Rotate->setVisible(rotate);
-        f.tb_Size->setVisible(size);
-    }
-    void SetToolLabel(const QString &text) override { f.l_Tool->setText(text); }
 
 private:
     T_Form &f;
@@ -146,6 +102,8 @@ void T_Form::wireEditing()
 {
     m_editHost = std::make_unique<FormEditHost>(*this);
     m_editor = std::make_unique<PictoEditor>(session, edit, *m_editHost);
+    session.Subscribe([this](const SessionChange &c) { showSessionChange(c); });
+    m_editor->Subscribe([this](const EditorChange &c) { showEditorChange(c); });
     m_dragWatch = new DragWatch(*this);
     layerDialog = new T_Layer(this);
 
@@ -197,6 +155,83 @@ bool T_Form::eventFilter(QObject *watched, QEvent *e)
             Guarded([&] { Property_Change(tag); });
     }
     return QWidget::eventFilter(watched, e);
+}
+
+void T_Form::showSessionChange(const SessionChange &c)
+{
+    if (c.what == ChangeKind::Saved) {
+        ShowDocumentName();  // no longer "zmieniony"
+        ShowInfo();
+        return;
+    }
+    if (!c.DocumentChanged())
+        return;  // typing into the text: the status note says it, the document is read on leaving
+    if (c.OneLayer()) {
+        // One layer's points or properties: its thumbnail and the information. The view was
+        // repainted by the action itself where it shows the change (a property button repaints
+        // only when its click completes).
+        UpdateLayerThumb();
+        ShowInfo();
+        return;
+    }
+    // Layers added, removed or moved, or the whole document read anew: the list is rebuilt with
+    // the current layer selected, the view and (once this turn) the preview repainted.
+    FillLayerList();
+    RedrawImage();
+    SelectCurrentLayer();
+    ShowDocumentName();
+}
+
+void T_Form::showEditorChange(const EditorChange &c)
+{
+    switch (c.kind) {
+    case EditorChange::ModeEntered: {
+        if (QAbstractButton *b = ButtonByTag(c.tag))
+            b->setChecked(true);
+        // Put back without their change handlers: the label is the editor's to write.
+        const QSignalBlocker quietRotate(tb_Rotate), quietSize(tb_Size);
+        tb_Rotate->setValue(0);
+        tb_Size->setValue(100);
+        tb_Rotate->setVisible(edit.IMode == 7);
+        tb_Size->setVisible(edit.IMode == 5);
+        l_Tool->setText(QString());
+        showPointerShape();
+        break;
+    }
+    case EditorChange::ToolLabel:
+        l_Tool->setText(c.text);
+        break;
+    case EditorChange::StatusText:
+        sb_Panel->setText(c.text);
+        break;
+    case EditorChange::SketchPiece: {
+        {
+            QPainter g(&i_Image->Picture);
+            g.setRenderHint(QPainter::Antialiasing);
+            g.setPen(QPen(QColor::fromRgba(c.argb), c.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            g.drawLine(QPointF(c.from.X, c.from.Y), QPointF(c.to.X, c.to.Y));
+        }
+        // Only the piece is shown: a repaint of the whole view would hide the stroke until its end.
+        const QRectF piece = QRectF(QPointF(c.from.X, c.from.Y), QPointF(c.to.X, c.to.Y)).normalized();
+        i_Image->update(piece.toAlignedRect().adjusted(-c.width, -c.width, c.width, c.width));
+        ShowInfo();
+        break;
+    }
+    case EditorChange::ViewChanged:
+        RedrawImage();
+        if (c.thumb)
+            UpdateLayerThumb();
+        break;
+    case EditorChange::InfoChanged:
+        ShowInfo();
+        break;
+    }
+}
+
+int T_Form::layerRow() const
+{
+    const QList<QListWidgetItem *> chosen = lv_Layers->selectedItems();
+    return chosen.isEmpty() ? -1 : lv_Layers->row(chosen.first());
 }
 
 void T_Form::showPointerShape()
@@ -270,11 +305,11 @@ void T_Form::lv_LayersChange()
     // A click on the list's empty part must not leave the document without a selected layer:
     // the current layer is shown selected again.
     const PictoDocument &d = session.doc;
-    if (m_editHost->LayerRow() < 0 && d.Ind_Curve >= 0 && d.Ind_Curve < d.Dimension) {
+    if (layerRow() < 0 && d.Ind_Curve >= 0 && d.Ind_Curve < d.Dimension) {
         SelectCurrentLayer();
         return;
     }
-    m_editor->lv_LayersChange(m_editHost->LayerRow());
+    m_editor->lv_LayersChange(layerRow());
 }
 
 void T_Form::Property_Change(ControlTag tag) { m_editor->Property_Change(tag); }

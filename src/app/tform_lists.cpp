@@ -16,13 +16,15 @@ void T_Form::RedrawImage()
 {
     if (viewPainter == nullptr)
         return;
-    const std::optional<PropertyButtonStates> states = viewPainter->RedrawImage(
-        i_Image->Picture, session.doc, ButtonByTag(ControlTag::AllLayers)->isChecked(),
-        ButtonByTag(ControlTag::NumberAndPoint)->isChecked());
+    const PictoDocument &d = session.doc;
+    const bool painted =
+        viewPainter->RedrawImage(i_Image->Picture, d, ButtonByTag(ControlTag::AllLayers)->isChecked(),
+                                 ButtonByTag(ControlTag::NumberAndPoint)->isChecked());
     i_Image->update();
     ShowInfo();
-    if (states)
-        applyButtonStates(*states);
+    // The property buttons show the current layer; without one they keep their state.
+    if (painted)
+        applyButtonStates(PropertyStatesFor(d.TCurveStruct[d.Ind_Curve]));
     // The preview follows at the next event the application dispatches, once however many
     // repaints this action made; a document left without layers shows its empty preview too.
     IChange = true;

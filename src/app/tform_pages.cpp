@@ -60,13 +60,9 @@ void T_Form::showPage(int index)
     const bool leavingText = pc_Pages->currentIndex() == 1 && index != 1;
     pc_Pages->setCurrentIndex(index);
     if (leavingText) {
-        // What was typed becomes the open document; a text that cannot be read says why.
-        PictoDocument typed = ParseDocument(session.rve_Items.Lines(), session.doc.CFName);
-        typed.RModif = session.doc.RModif;
-        session.doc = std::move(typed);
-        FillLayerList();
-        RedrawImage();
-        SelectCurrentLayer();
+        // What was typed becomes the open document (announced: the views follow); a text that
+        // cannot be read says why.
+        session.ReadText();
     }
     if (index == 1) {
         const QSignalBlocker quiet(rve_ItemsView);
@@ -87,23 +83,9 @@ void T_Form::showPage(int index)
 
 void T_Form::rve_ItemsViewChange()
 {
-    // One keystroke is one undo step: the lines that differ are rewritten, added or removed.
-    TextBuffer &b = session.rve_Items;
+    // One keystroke is one undo step.
     std::vector<std::string> typed;
     for (const QString &line : rve_ItemsView->toPlainText().split('\n'))
         typed.push_back(line.toStdString());
-    b.BeginUndoGroup(UndoLabel::Modify);
-    b.SetUndoGroupMode(true);
-    const int had = b.LineCount(), now = int(typed.size());
-    for (int i = 0; i < std::min(had, now); ++i)
-        if (b.GetItemText(i) != typed[i])
-            b.SetItemTextEd(i, typed[i]);
-    for (int i = had; i < now; ++i) {
-        // InsertText fills an empty last line; a placeholder makes sure a line of its own is added.
-        b.InsertText(b.LineCount() > 0 && b.GetItemText(b.LineCount() - 1).empty() ? "\r\n-" : "-");
-        b.SetItemTextEd(b.LineCount() - 1, typed[i]);
-    }
-    for (int i = had - 1; i >= now; --i)
-        b.DeleteLine(i);
-    b.SetUndoGroupMode(false);
+    session.TypeText(typed);
 }

@@ -1,5 +1,6 @@
-// The five layer buttons and the layer list. Each operation changes the stack, stores it as one
-// undo step, rebuilds the list and selects the layer the user will go on with.
+// The five layer buttons and the layer list. Each operation changes the stack and stores it as one
+// undo step; the store makes the layer the user will go on with current, and the session's
+// announcement rebuilds the list with that layer selected.
 #include "edit/pictoeditor.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@ void PictoEditor::lv_LayersChange(int row)
     if (doc().Dimension == 0 || row < 0 || row >= doc().Dimension)
         return;
     doc().Ind_Curve = doc().Dimension - 1 - row;
-    m_host.RedrawImage();
+    announce(EditorChange::ViewChanged);
 }
 
 void PictoEditor::addLayer()
@@ -30,17 +31,10 @@ void PictoEditor::addLayer()
         NewCurve(doc(), KindBackground, 0);
     XYToPolar(doc());
     m_session.StoreChange(StoreAdd, doc().Dimension - 1);
-    m_host.FillLayerList();
-    m_host.RedrawImage();
-    m_host.SelectLayerRow(0);
-    if (kind >= KindBlob && kind <= KindDots) {
+    if (kind >= KindBlob && kind <= KindDots)
         b_ModeClick(ControlTag::ModeAddPoint);
-        m_host.PressModeButton(ControlTag::ModeAddPoint);
-    } else if (kind == 5) {
+    else if (kind == 5)
         b_ModeClick(ControlTag::ModeSketch);
-        m_host.PressModeButton(ControlTag::ModeSketch);
-    }
-    m_host.ShowInfo();
 }
 
 void PictoEditor::b_LayerClick(ControlTag tag)
@@ -48,20 +42,14 @@ void PictoEditor::b_LayerClick(ControlTag tag)
     EndDrag();
     // Without an open document (an empty documents folder) there is no text to store a layer in.
     if (m_session.rve_Items.LineCount() == 0) {
-        m_host.SetStatusText(QStringLiteral("Najpierw utwórz piktogram"));
+        status("Najpierw utwórz piktogram");
         return;
     }
     PictoDocument &d = doc();
-    int p = 0, L = 0;
-    if (d.Dimension > 0) {
-        // The buttons act on the current layer, which the list shows selected.
-        p = m_host.LayerRow();
-        if (p < 0 || p >= d.Dimension)
-            p = d.Dimension - 1 - std::clamp<int>(d.Ind_Curve, 0, d.Dimension - 1);
-        L = d.Dimension - 1 - p;
-    } else if (tag != ControlTag::LayerAdd) {
+    if (d.Dimension == 0 && tag != ControlTag::LayerAdd)
         return;
-    }
+    // The buttons act on the current layer, which the list shows selected.
+    const int L = std::clamp<int>(d.Ind_Curve, 0, std::max(0, d.Dimension - 1));
     switch (tag) {
     case ControlTag::LayerAdd:
         addLayer();
@@ -71,10 +59,7 @@ void PictoEditor::b_LayerClick(ControlTag tag)
             SwapCurves(d, L, L + 1);
             XYToPolar(d);
             m_session.StoreChange(StoreMoveUp, L + 1);
-            m_host.FillLayerList();
-            m_host.RedrawImage();
-            m_host.SelectLayerRow(p - 1);
-            m_host.ProcessEvents();
+            return;
         }
         break;
     case ControlTag::LayerDown:
@@ -82,10 +67,7 @@ void PictoEditor::b_LayerClick(ControlTag tag)
             SwapCurves(d, L, L - 1);
             XYToPolar(d);
             m_session.StoreChange(StoreMoveDown, L + 1);
-            m_host.FillLayerList();
-            m_host.RedrawImage();
-            m_host.SelectLayerRow(p + 1);
-            m_host.ProcessEvents();
+            return;
         }
         break;
     case ControlTag::LayerDuplicate:
@@ -93,23 +75,16 @@ void PictoEditor::b_LayerClick(ControlTag tag)
         DuplicateCurve(d, L);
         XYToPolar(d);
         m_session.StoreChange(StoreDuplicate, d.Dimension - 1);
-        m_host.FillLayerList();
-        m_host.RedrawImage();
-        m_host.SelectLayerRow(0);
-        m_host.PressModeButton(ControlTag::ModeMoveLayer);
         b_ModeClick(ControlTag::ModeMoveLayer);
-        break;
+        return;
     case ControlTag::LayerDelete:
         DeleteCurve(d, L);
         XYToPolar(d);
         m_session.StoreChange(StoreDelete, L + 1);
-        m_host.FillLayerList();
-        m_host.RedrawImage();
-        if (d.Dimension > 0)
-            m_host.SelectLayerRow(p < d.Dimension ? p : p - 1);
-        break;
+        return;
     default:
         return;
     }
-    m_host.ShowInfo();
+    // A move beyond the end of the stack changes nothing; the information is shown afresh all the same.
+    announce(EditorChange::InfoChanged);
 }

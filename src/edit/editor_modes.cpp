@@ -7,6 +7,24 @@ PictoEditor::PictoEditor(PictoSession &session, EditState &state, EditHost &host
 {
 }
 
+int PictoEditor::Subscribe(EditorListener listener)
+{
+    m_listeners.emplace_back(m_nextListener, std::move(listener));
+    return m_nextListener++;
+}
+
+void PictoEditor::Unsubscribe(int id)
+{
+    std::erase_if(m_listeners, [id](const auto &entry) { return entry.first == id; });
+}
+
+void PictoEditor::announce(const EditorChange &change)
+{
+    const auto listeners = m_listeners;  // a listener may subscribe or unsubscribe while it is told
+    for (const auto &entry : listeners)
+        entry.second(change);
+}
+
 void PictoEditor::store()
 {
     XYToPolar(doc());
@@ -34,13 +52,11 @@ void PictoEditor::b_ModeClick(ControlTag tag)
     if (current().TypeC == KindBackground && doc().Dimension < 2)
         b_LayerClick(ControlTag::LayerAdd);
 
-    // The slider resets must not write the label: their handlers see no mode of theirs.
-    m_state.IMode = -2;
-    m_host.SetSliders(0, 100);
+    // The views put the sliders back without running their handlers, so no label is written
+    // for a slider of another mode; the mode's own label follows below.
     m_state.IMode = tag - ControlTag::ModeSketch;
     m_state.Nr_XY = -1;
-    m_host.ShowSliders(m_state.IMode == 7, m_state.IMode == 5);
-    m_host.SetToolLabel(QString());
+    announce({.kind = EditorChange::ModeEntered, .tag = tag});
 
     switch (m_state.IMode) {
     case 0:
@@ -59,5 +75,5 @@ void PictoEditor::b_ModeClick(ControlTag tag)
     default:
         break;
     }
-    m_host.ShowInfo();
+    announce(EditorChange::InfoChanged);
 }

@@ -38,9 +38,8 @@ void PictoEditor::i_ImageMouseDown(int x, int y)
         return;
     }
     if (!pointerActs()) {
-        m_host.SetStatusText(m_session.rve_Items.LineCount() == 0
-                                 ? QStringLiteral("Najpierw utwórz piktogram")
-                                 : QStringLiteral("Tła nie można rysować — dodaj warstwę"));
+        status(m_session.rve_Items.LineCount() == 0 ? "Najpierw utwórz piktogram"
+                                                    : "Tła nie można rysować — dodaj warstwę");
         return;
     }
     m_state.Pressed = true;
@@ -94,9 +93,7 @@ void PictoEditor::i_ImageMouseDown(int x, int y)
     default:
         break;
     }
-    m_host.RedrawImage();
-    m_host.UpdateLayerThumb();
-    m_host.ShowInfo();
+    announce({.kind = EditorChange::ViewChanged, .thumb = true});
 }
 
 void PictoEditor::i_ImageMouseMove(bool leftHeld, int x, int y)
@@ -116,8 +113,8 @@ void PictoEditor::i_ImageMouseMove(bool leftHeld, int x, int y)
             const TGPPointF from = m_state.T_Draft.empty() ? p : m_state.T_Draft.back();
             m_state.T_Draft.push_back(p);
             ++m_state.I_Draft;
-            m_host.DrawSketchLine(from, p, layer.Color | 0xFF000000u, std::max<int>(SketchMinWidth, layer.Width));
-            m_host.ShowInfo();
+            announce({.kind = EditorChange::SketchPiece, .from = from, .to = p, .argb = layer.Color | 0xFF000000u,
+                      .width = std::max<int>(SketchMinWidth, layer.Width)});
             return;
         }
         break;
@@ -127,20 +124,18 @@ void PictoEditor::i_ImageMouseMove(bool leftHeld, int x, int y)
         shapeByHitTest(x, y);
         if (m_state.Shape == crDrag)
             m_state.Nr_XY = FindNearestPoint(doc(), m_state.Shape, p);
-        m_host.ShowInfo();
         break;
     case 4:
         // Off every disc Nr_XY keeps its point, so a fast drag does not lose it.
         shapeByHitTest(x, y);
         if (m_state.Shape == crDrag)
             m_state.Nr_XY = FindNearestPoint(doc(), m_state.Shape, p);
-        m_host.ShowInfo();
-        if (!leftHeld)
+        if (!leftHeld) {
+            announce(EditorChange::InfoChanged);
             return;
-        if (m_state.Nr_XY != -1 && m_state.Nr_XY < layer.Count) {
-            layer.XYPoints[m_state.Nr_XY] = p;
-            m_host.ShowInfo();
         }
+        if (m_state.Nr_XY != -1 && m_state.Nr_XY < layer.Count)
+            layer.XYPoints[m_state.Nr_XY] = p;
         break;
     case 6:
         if (leftHeld) {
@@ -148,13 +143,12 @@ void PictoEditor::i_ImageMouseMove(bool leftHeld, int x, int y)
             const float dx = p.X - m_state.P_Move.X, dy = p.Y - m_state.P_Move.Y;
             for (int i = 0; i < n; ++i)
                 layer.XYPoints[i] = {m_state.TXYCurve[i].X + dx, m_state.TXYCurve[i].Y + dy};
-            m_host.ShowInfo();
         }
         break;
     default:
         break;
     }
-    m_host.RedrawImage();
+    announce(EditorChange::ViewChanged);  // the repaint shows the information as well
 }
 
 void PictoEditor::i_ImageMouseUp(int x, int y)
@@ -188,13 +182,12 @@ void PictoEditor::finishPress(const TGPPointF *at)
         }
         GiveSketchPoints(layer);
         ResampleStroke(layer, m_state.T_Draft);
-        m_host.RedrawImage();
+        announce(EditorChange::ViewChanged);
         m_state.Shape = crHandPoint;
     } else if (m_state.IMode == 4 && at != nullptr && m_state.Nr_XY != -1 && m_state.Nr_XY < layer.Count) {
         layer.XYPoints[m_state.Nr_XY] = *at;
     }
-    // Every release stores, also one that changed nothing (the text stays the same then).
+    // Every release stores, also one that changed nothing (the text stays the same then); the
+    // session announces it, and the thumbnail and the information follow.
     store();
-    m_host.UpdateLayerThumb();
-    m_host.ShowInfo();
 }

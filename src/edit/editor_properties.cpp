@@ -1,5 +1,6 @@
 // The property buttons, the colour palette and undo or redo.
 #include "edit/pictoeditor.h"
+#include "edit/properties.h"
 
 void PictoEditor::Property_Change(ControlTag tag)
 {
@@ -12,11 +13,9 @@ void PictoEditor::Property_Change(ControlTag tag)
     case ControlTag::Dots:
         layer.TypeC = tag - ControlTag::Back;
         break;
-    case ControlTag::Width00: case ControlTag::Width04: case ControlTag::Width08: case ControlTag::Width16: {
-        static constexpr int32_t widths[] = {0, 4, 8, 16};
-        layer.Width = widths[tag - ControlTag::Width00];
+    case ControlTag::Width00: case ControlTag::Width04: case ControlTag::Width08: case ControlTag::Width16:
+        layer.Width = ButtonWidths[tag - ControlTag::Width00];
         break;
-    }
     case ControlTag::Broken:
         layer.Tension = 0.0f;
         break;
@@ -37,8 +36,7 @@ void PictoEditor::b_Draw()
 {
     if (doc().Dimension == 0)
         return;
-    m_host.RedrawImage();
-    m_host.UpdateLayerThumb();
+    announce({.kind = EditorChange::ViewChanged, .thumb = true});
 }
 
 void PictoEditor::i_ColorsMouseDown(const QImage &palette, int x, int y)
@@ -49,9 +47,8 @@ void PictoEditor::i_ColorsMouseDown(const QImage &palette, int x, int y)
     // Beside the 21 × 600 picture (its last column, row 600) the read gives all bits set: white.
     const QRgb rgb = palette.valid(x, y) ? palette.pixel(x, y) : 0xFFFFFFFFu;
     current().Color = 0xFF000000u | (rgb & 0x00FFFFFFu);
-    m_session.StoreChange(StoreModify, doc().Ind_Curve);
-    m_host.RedrawImage();
-    m_host.UpdateLayerThumb();
+    m_session.StoreChange(StoreModify, doc().Ind_Curve);  // announced: the thumbnail follows
+    announce(EditorChange::ViewChanged);
 }
 
 void PictoEditor::b_UndoClick(ControlTag tag)
@@ -62,11 +59,7 @@ void PictoEditor::b_UndoClick(ControlTag tag)
         m_host.Beep();
         return;
     }
+    // The session announces the document re-read; the views rebuild from it.
     if (!m_session.UndoStep(tag == ControlTag::Redo))
         m_host.Beep();
-    m_host.FillLayerList();
-    m_host.RedrawImage();
-    if (doc().Dimension > 0)
-        m_host.SelectLayerRow(doc().Dimension - doc().Ind_Curve - 1);
-    m_host.ShowInfo();
 }

@@ -34,15 +34,15 @@ void PictoEditor::tb_WRotateChange(int degrees)
 {
     if (!sliderActs(7))
         return;
-    m_host.SetToolLabel(RotationLabel(degrees));
-    m_host.ShowInfo();
+    announce({.kind = EditorChange::ToolLabel, .text = RotationLabel(degrees)});
+    announce(EditorChange::InfoChanged);
 }
 
 void PictoEditor::tb_WSizeChange(int percent)
 {
     if (!sliderActs(5))
         return;
-    m_host.SetToolLabel(SizeLabel(percent));
+    announce({.kind = EditorChange::ToolLabel, .text = SizeLabel(percent)});
 }
 
 void PictoEditor::tb_RotateMouseUp(int degrees)
@@ -54,9 +54,7 @@ void PictoEditor::tb_RotateMouseUp(int degrees)
     RotateCurve(current(), base.Points, RotationAngle(degrees));
     store();
     base.Shape.assign(current().XYPoints.begin(), current().XYPoints.begin() + current().Count);
-    m_host.RedrawImage();
-    m_host.UpdateLayerThumb();
-    m_host.ShowInfo();
+    announce(EditorChange::ViewChanged);
 }
 
 void PictoEditor::tb_SizeMouseUp(int percent)
@@ -68,6 +66,5 @@ void PictoEditor::tb_SizeMouseUp(int percent)
     ResizeCurve(current(), base.Points, percent / 100.0L);
     store();
     base.Shape.assign(current().XYPoints.begin(), current().XYPoints.begin() + current().Count);
-    m_host.RedrawImage();
-    m_host.UpdateLayerThumb();
+    announce(EditorChange::ViewChanged);
 }

@@ -2,7 +2,9 @@
 // The editing of the open pictogram, without widgets: the eight modes and the pointer in the view,
 // the two slider transforms, the layer operations, the property buttons, the palette and undo.
 // Each handler takes plain inputs (pixels of the 512 × 512 view, slider positions, control tags)
-// and changes the document and the edit state; what is to be seen goes through the EditHost.
+// and changes the document and the edit state. Changes of the document are announced by the
+// session (every store and undo); what only the editor knows (the mode entered, the label, a
+// status note, the sketch trace, a repaint without a store) it announces to its own subscribers.
 
 #include "document/session.h"
 #include "edit/controltags.h"
@@ -10,10 +12,46 @@
 #include "edit/editstate.h"
 
 #include <QImage>
+#include <QString>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+/// One announcement of the editor about its view state.
+struct EditorChange {
+    enum Kind {
+        /// A mode was entered (state.IMode): the button `tag` shows pressed, the sliders stand at
+        /// 0° and 100 %, only mode 7's rotation or mode 5's size slider shows, the label is empty.
+        ModeEntered,
+        ToolLabel,    ///< the label under the sliders now reads `text`
+        StatusText,   ///< the status bar says why an action could not act: `text`
+        /// One piece of a free-hand stroke's trace, `from` to `to` (view pixels) in `argb`, `width`
+        /// pixels wide with round ends, drawn into the view's picture without repainting the rest.
+        SketchPiece,
+        /// The view's picture changed without a store (a press, a drag, another layer chosen, a
+        /// colour picked): repaint it; `thumb`: the current layer's thumbnail as well.
+        ViewChanged,
+        InfoChanged,  ///< only what the information window shows (the point under the pointer, the mode)
+    };
+    Kind kind = InfoChanged;
+    ControlTag tag = ControlTag::None;
+    QString text{};
+    TGPPointF from{}, to{};
+    uint32_t argb = 0;
+    int width = 0;
+    bool thumb = false;
+};
+
+using EditorListener = std::function<void(const EditorChange &)>;
 
 class PictoEditor {
 public:
     PictoEditor(PictoSession &session, EditState &state, EditHost &host);
+
+    /// Adds a listener of the editor's announcements; returns its id for Unsubscribe.
+    int Subscribe(EditorListener listener);
+    void Unsubscribe(int id);
 
     // Modes (ModeSketch … ModeRotateLayer).
     void b_ModeClick(ControlTag tag);
@@ -59,8 +97,13 @@ private:
     LayerBase &baseOfCurrent();
     bool sliderActs(int mode);
     void addLayer();
+    void announce(const EditorChange &change);
+    void announce(EditorChange::Kind kind) { announce(EditorChange{.kind = kind}); }
+    void status(const char *text) { announce({.kind = EditorChange::StatusText, .text = QString::fromUtf8(text)}); }
 
     PictoSession &m_session;
     EditState &m_state;
     EditHost &m_host;
+    std::vector<std::pair<int, EditorListener>> m_listeners;
+    int m_nextListener = 1;
 };

@@ -4,27 +4,6 @@
 
 #include <cmath>
 
-PropertyButtonStates PropertyStatesFor(const R_Curve &layer)
-{
-    PropertyButtonStates s;
-    if (layer.TypeC >= 0 && layer.TypeC <= 4)
-        s.kindTag = ControlTag::Back + layer.TypeC;
-    switch (layer.Width) {
-    case 0: s.widthTag = ControlTag::Width00; break;
-    case 4: s.widthTag = ControlTag::Width04; break;
-    case 8: s.widthTag = ControlTag::Width08; break;
-    case 16: s.widthTag = ControlTag::Width16; break;
-    default: break;
-    }
-    // nearbyint rounds halves to even in the default rounding mode.
-    const long double k = std::nearbyint(static_cast<long double>(layer.Tension) * 4);
-    if (k == 0)
-        s.curveTag = ControlTag::Broken;
-    else if (k == 2)
-        s.curveTag = ControlTag::Curve;
-    return s;
-}
-
 EditViewPainter::EditViewPainter(LayerRenderer &renderer, const QBrush &texture)
     : m_renderer(renderer), m_texture(texture)
 {
@@ -34,14 +13,13 @@ EditViewPainter::EditViewPainter(LayerRenderer &renderer, const QBrush &texture)
     m_numberAscent = QFontMetricsF(m_numberFont).ascent();
 }
 
-std::optional<PropertyButtonStates> EditViewPainter::RedrawImage(QImage &view, const PictoDocument &doc,
-                                                                 bool allLayers, bool numberAndPoint)
+bool EditViewPainter::RedrawImage(QImage &view, const PictoDocument &doc, bool allLayers, bool numberAndPoint)
 {
     QPainter g(&view);
     g.setRenderHint(QPainter::Antialiasing, m_antialias);
     if (doc.Dimension == 0 || doc.Ind_Curve < 0 || doc.Ind_Curve >= doc.Dimension) {
         g.fillRect(QRect(0, 0, 512, 512), m_texture);
-        return std::nullopt;
+        return false;
     }
     if (allLayers) {
         m_stack.PaintStack(g, doc, m_texture, m_renderer);
@@ -51,7 +29,7 @@ std::optional<PropertyButtonStates> EditViewPainter::RedrawImage(QImage &view, c
     }
     const R_Curve &current = doc.TCurveStruct[doc.Ind_Curve];
     DrawPointOverlay(g, current, numberAndPoint);
-    return PropertyStatesFor(current);
+    return true;
 }
 
 void EditViewPainter::DrawPointOverlay(QPainter &g, const R_Curve &layer, bool numberAndPoint)

@@ -2,7 +2,6 @@
 // The picture of the editing view: texture, layers, then the current layer's point markers and numbers.
 
 #include "document/picto.h"
-#include "edit/controltags.h"
 #include "render/layercache.h"
 #include "render/layerrenderer.h"
 
@@ -10,31 +9,19 @@
 #include <QFont>
 #include <QImage>
 
-#include <optional>
 
 /// Marker colour that pointer hit tests look for: opaque pure green.
 constexpr uint32_t MarkerColor = 0xFF00FF00u;
 constexpr uint32_t NumberColor = 0xFFFF00FFu;
-
-/// Button tags a redraw presses in each property group; nullopt leaves the group as it is.
-struct PropertyButtonStates {
-    std::optional<ControlTag> kindTag;   ///< Back … Dots
-    std::optional<ControlTag> widthTag;  ///< Width00 … Width16
-    std::optional<ControlTag> curveTag;  ///< Broken or Curve
-};
-
-/// The property buttons that show a layer: kind, width, and curve by tension × 4 rounded half to even.
-PropertyButtonStates PropertyStatesFor(const R_Curve &layer);
 
 class EditViewPainter {
 public:
     /// texture tiles from the view's origin; the renderer's pens and brush are shared with other pictures.
     EditViewPainter(LayerRenderer &renderer, const QBrush &texture);
 
-    /// Repaints the 512 × 512 view of doc. Returns the property-button states for the current layer,
-    /// or nullopt for a document without layers (texture alone; buttons keep their state).
-    std::optional<PropertyButtonStates> RedrawImage(QImage &view, const PictoDocument &doc, bool allLayers,
-                                                    bool numberAndPoint);
+    /// Repaints the 512 × 512 view of doc. Returns whether a current layer was painted: false for a
+    /// document without layers (texture alone).
+    bool RedrawImage(QImage &view, const PictoDocument &doc, bool allLayers, bool numberAndPoint);
 
     /// Antialiasing is switched on by the first number label ever drawn and stays on.
     bool Antialiased() const { return m_antialias; }

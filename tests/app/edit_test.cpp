@@ -1,8 +1,12 @@
 // The editor driven through the real window: mouse events on the view, the buttons, the sliders,
 // the layer dialog and the keyboard shortcuts.
+#include "app/info.h"
+#include "app/tinfo.h"
 #include "appfixture.h"
+#include "controls.h"
 #include "document/textformat.h"
 #include "edit/transforms.h"
+#include "render/pictures.h"
 #include "../edit/layerof.h"
 
 #include <QGroupBox>
@@ -38,10 +42,10 @@ public:
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
-    PictoDocument &doc() { return form->doc(); }
+    PictoDocument &doc() { return shelf().Doc(); }
     R_Curve &layer() { return doc().TCurveStruct[doc().Ind_Curve]; }
-    QWidget *view() { return form->i_Image; }
-    void button(int tag) { QTest::mouseClick(form->ButtonByTag(ControlTag(tag)), Qt::LeftButton); }
+    QWidget *view() { return Control<ImageControl>(*form, "i_Image"); }
+    void button(int tag) { QTest::mouseClick(ButtonOf(*form, ControlTag(tag)), Qt::LeftButton); }
     void move(QPoint p) { QTest::mouseMove(view(), p); }
     /// A move that arrives even where the last pointer event was (Qt drops moves that go nowhere).
     void hover(QPoint p)
@@ -69,14 +73,62 @@ public:
         s->setValue(value);
         QTest::mouseRelease(s, Qt::LeftButton, {}, QPoint(16, 10));
     }
+    /// The window shows the document as a fresh window would: the layer list top first with the
+    /// current layer selected and each thumbnail its layer's, the view and the information window.
+    void expectWindowShows()
+    {
+        const PictoDocument &d = doc();
+        QListWidget *layers = Control<QListWidget>(*form, "lv_Layers");
+        ASSERT_EQ(layers->count(), d.Dimension);
+        EXPECT_EQ(layers->currentRow(), d.Dimension - 1 - d.Ind_Curve);
+        LayerRenderer renderer;
+        const QBrush texture = LoadTexture(folder("Base"));
+        for (int p = 0; p < d.Dimension; ++p) {
+            const QImage thumb = RenderLayerThumb(renderer, texture, d.TCurveStruct[d.Dimension - 1 - p]);
+            EXPECT_EQ(layers->item(p)->icon().pixmap(thumb.size()).toImage().convertToFormat(QImage::Format_RGB32),
+                      thumb.convertToFormat(QImage::Format_RGB32))
+                << "thumbnail at " << p;
+        }
+        // A painter that has drawn a label once draws as the window's does.
+        EditViewPainter fresh(renderer, texture);
+        QImage view(512, 512, QImage::Format_RGB32);
+        const bool all = ButtonOf(*form, ControlTag::AllLayers)->isChecked();
+        const bool numbers = ButtonOf(*form, ControlTag::NumberAndPoint)->isChecked();
+        fresh.RedrawImage(view, d, all, true);
+        fresh.RedrawImage(view, d, all, numbers);
+        EXPECT_EQ(Control<ImageControl>(*form, "i_Image")->Picture.convertToFormat(QImage::Format_RGB32), view);
+        const QListWidget *info = Control<T_Info>(*form, "T_Info")->lb_Info;
+        QStringList shown;
+        for (int i = 0; i < info->count(); ++i)
+            shown << info->item(i)->text();
+        EditState edit;  // at rest in the mode whose button shows pressed
+        edit.IMode = checkedMode() - ControlTag::ModeSketch;
+        EXPECT_EQ(shown, InfoLines({d, all, numbers, edit}));
+    }
+    /// The text the window holds equals the layers as its view shows them.
+    void expectStoredAsShown()
+    {
+        PictoDocument shown = doc();
+        XYToPolar(shown);
+        for (int k = 0; k < shown.Dimension; ++k)
+            EXPECT_EQ(shelf().Session().rve_Items.GetItemText(k + 1), FormatCurveLine(shown, k)) << "layer " << k;
+    }
+    /// The mode button shown pressed.
+    ControlTag checkedMode()
+    {
+        for (ControlTag tag = ControlTag::ModeSketch; tag <= ControlTag::ModeRotateLayer; tag = tag + 1)
+            if (ButtonOf(*form, tag)->isChecked())
+                return tag;
+        return ControlTag::None;
+    }
     /// The next layer dialog: act on it while it is open (it closes itself with OK or Cancel).
     void whenDialogOpens(std::function<void(T_Layer &)> act)
     {
         QTimer::singleShot(0, form.get(), [this, act] {
-            ASSERT_TRUE(form->layerDialog->isVisible());
-            act(*form->layerDialog);
-            if (form->layerDialog->isVisible())
-                form->layerDialog->b_Cancel->click();
+            ASSERT_TRUE(Control<T_Layer>(*form, "T_Layer")->isVisible());
+            act(*Control<T_Layer>(*form, "T_Layer"));
+            if (Control<T_Layer>(*form, "T_Layer")->isVisible())
+                Control<T_Layer>(*form, "T_Layer")->b_Cancel->click();
         });
     }
 };
@@ -95,8 +147,7 @@ TEST_F(EditWindowTest, AStrokeOfSamplesIsResampledToTwelvePoints)
     });
     button(130);
     ASSERT_EQ(doc().Dimension, 1);
-    EXPECT_EQ(form->edit.IMode, 0);
-    EXPECT_TRUE(form->ButtonByTag(ControlTag::ModeSketch)->isChecked());
+    EXPECT_EQ(checkedMode(), ControlTag::ModeSketch);
     ASSERT_EQ(layer().Count, 12);
     move({100, 200});
     QTest::mousePress(view(), Qt::LeftButton, {}, {100, 200});
@@ -104,14 +155,13 @@ TEST_F(EditWindowTest, AStrokeOfSamplesIsResampledToTwelvePoints)
         move({100 + 10 * i, 200});
     // While sketching the stroke is traced in the layer's colour (black), 3 pixels wide.
     for (int y : {199, 200, 201})
-        EXPECT_EQ(form->i_Image->Picture.pixel(255, y), 0xFF000000u) << y;
+        EXPECT_EQ(Control<ImageControl>(*form, "i_Image")->Picture.pixel(255, y), 0xFF000000u) << y;
     QTest::mouseRelease(view(), Qt::LeftButton, {}, {400, 200});
     // 30 samples over 12 points, from the first sample to the last at equal steps (29/11 samples).
     for (int i = 0; i < 12; ++i)
         EXPECT_NEAR(layer().XYPoints[i].X, 110 + 10 * ((i * 29 + 5) / 11), 0.01) << i;
     EXPECT_NEAR(layer().XYPoints[11].X, 400, 0.01);
-    EXPECT_EQ(form->edit.Shape, crHandPoint);
-    EXPECT_EQ(form->i_Image->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(view()->cursor().shape(), Qt::PointingHandCursor);
 }
 
 TEST_F(EditWindowTest, AddInsertAtTheEndAndTheFrontDeleteAndDragPastTheEdge)
@@ -124,9 +174,8 @@ TEST_F(EditWindowTest, AddInsertAtTheEndAndTheFrontDeleteAndDragPastTheEdge)
 
     button(132);
     hover({150, 300});  // over the last point's marker
-    EXPECT_EQ(form->i_Image->cursor().shape(), Qt::DragMoveCursor);
-    click({150, 300});
-    EXPECT_EQ(form->edit.IMode, 11);
+    EXPECT_EQ(Control<ImageControl>(*form, "i_Image")->cursor().shape(), Qt::DragMoveCursor);
+    click({150, 300});  // the last point chosen: the next point goes after it
     click({50, 400});
     ASSERT_EQ(layer().Count, 5);
     EXPECT_EQ(layer().XYPoints[4].X, 50);
@@ -134,12 +183,11 @@ TEST_F(EditWindowTest, AddInsertAtTheEndAndTheFrontDeleteAndDragPastTheEdge)
     // A press on a marker the pointer has not moved over in this mode chooses no point: the
     // next point goes to the front. (The mode buttons are clicked without the mouse here.)
     hover({60, 60});
-    EXPECT_EQ(form->edit.Shape, crHandPoint);
-    form->b_ModeClick(131);
+    EXPECT_EQ(view()->cursor().shape(), Qt::PointingHandCursor);
+    ButtonOf(*form, ControlTag::ModeAddPoint)->click();
     hover({50, 400});
-    form->b_ModeClick(132);
-    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(50, 400));
-    EXPECT_EQ(form->edit.IPoint, -1);
+    ButtonOf(*form, ControlTag::ModeInsertPoint)->click();
+    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(50, 400));  // no point chosen
     click({20, 20});
     ASSERT_EQ(layer().Count, 6);
     EXPECT_EQ(layer().XYPoints[0].X, 20);
@@ -153,7 +201,7 @@ TEST_F(EditWindowTest, AddInsertAtTheEndAndTheFrontDeleteAndDragPastTheEdge)
     drag({200, 100}, {{220, 120}, {-30, 600}, {-40, 700}});
     EXPECT_EQ(layer().XYPoints[1].X, -40);
     EXPECT_EQ(layer().XYPoints[1].Y, 700);
-    const PictoDocument stored = ParseDocument(form->session.rve_Items.Lines());
+    const PictoDocument stored = ParseDocument(shelf().Session().rve_Items.Lines());
     EXPECT_NEAR(stored.TCurveStruct[0].XYPoints[1].X, -40, 3);  // polar to two decimals
     EXPECT_NEAR(stored.TCurveStruct[0].XYPoints[1].Y, 700, 3);
 }
@@ -169,32 +217,32 @@ TEST_F(EditWindowTest, MoveRotateAndScaleTheLayer)
     ASSERT_NEAR(layer().XYPoints[0].X, 356, 0.01);
 
     button(137);
-    EXPECT_TRUE(form->tb_Rotate->isVisible());
-    EXPECT_FALSE(form->tb_Size->isVisible());
-    EXPECT_EQ(form->l_Tool->text(), QString::fromUtf8("0°"));
-    form->tb_Rotate->setValue(45);
-    EXPECT_EQ(form->l_Tool->text(), QString::fromUtf8("45°"));
+    EXPECT_TRUE(Control<QSlider>(*form, "tb_Rotate")->isVisible());
+    EXPECT_FALSE(Control<QSlider>(*form, "tb_Size")->isVisible());
+    EXPECT_EQ(Control<QLabel>(*form, "l_Tool")->text(), QString::fromUtf8("0°"));
+    Control<QSlider>(*form, "tb_Rotate")->setValue(45);
+    EXPECT_EQ(Control<QLabel>(*form, "l_Tool")->text(), QString::fromUtf8("45°"));
     EXPECT_NEAR(layer().XYPoints[0].X, 356, 0.01);  // a change only writes the label
     for (int pass = 0; pass < 2; ++pass) {  // the second release starts from the same base
-        releaseSlider(form->tb_Rotate, 90);
+        releaseSlider(Control<QSlider>(*form, "tb_Rotate"), 90);
         EXPECT_NEAR(layer().XYPoints[0].X, 256, 0.01) << pass;
         EXPECT_NEAR(layer().XYPoints[0].Y, 356, 0.01) << pass;
     }
 
     button(135);
-    EXPECT_EQ(form->tb_Rotate->value(), 0);
-    EXPECT_TRUE(form->tb_Size->isVisible());
-    EXPECT_EQ(form->l_Tool->text(), "1");
+    EXPECT_EQ(Control<QSlider>(*form, "tb_Rotate")->value(), 0);
+    EXPECT_TRUE(Control<QSlider>(*form, "tb_Size")->isVisible());
+    EXPECT_EQ(Control<QLabel>(*form, "l_Tool")->text(), "1");
     QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
     ASSERT_NEAR(layer().XYPoints[0].X, 356, 0.01);
     button(135);  // the base copy is the layer as it is now
     for (int pass = 0; pass < 2; ++pass) {
-        releaseSlider(form->tb_Size, 50);
+        releaseSlider(Control<QSlider>(*form, "tb_Size"), 50);
         EXPECT_NEAR(layer().XYPoints[0].X, 306, 0.01) << pass;
         EXPECT_NEAR(layer().XYPoints[0].Y, 256, 0.01) << pass;
     }
-    EXPECT_EQ(form->l_Tool->text(), SizeLabel(50));
+    EXPECT_EQ(Control<QLabel>(*form, "l_Tool")->text(), SizeLabel(50));
 }
 
 TEST_F(EditWindowTest, OneSliderAtATimeFillsTheStripAndATrackClickMovesAStep)
@@ -202,22 +250,22 @@ TEST_F(EditWindowTest, OneSliderAtATimeFillsTheStripAndATrackClickMovesAStep)
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));  // a point as separator
     open(documentText({layerOf(KindSolid, {{356, 256}, {256, 156}})}));
-    EXPECT_FALSE(form->tb_Rotate->isVisible());
-    EXPECT_FALSE(form->tb_Size->isVisible());
+    EXPECT_FALSE(Control<QSlider>(*form, "tb_Rotate")->isVisible());
+    EXPECT_FALSE(Control<QSlider>(*form, "tb_Size")->isVisible());
     struct Case { int mode; QSlider *shown, *hidden; int after; const char *label; } cases[] = {
-        {137, form->tb_Rotate, form->tb_Size, 15, "15°"},
-        {135, form->tb_Size, form->tb_Rotate, 110, "1,1"},
+        {137, Control<QSlider>(*form, "tb_Rotate"), Control<QSlider>(*form, "tb_Size"), 15, "15°"},
+        {135, Control<QSlider>(*form, "tb_Size"), Control<QSlider>(*form, "tb_Rotate"), 110, "1,1"},
     };
     for (const Case &c : cases) {
         button(c.mode);
         EXPECT_TRUE(c.shown->isVisible()) << c.mode;
         EXPECT_FALSE(c.hidden->isVisible()) << c.mode;
         // The whole strip above the label, the label right under the slider.
-        EXPECT_EQ(c.shown->geometry(), QRect(0, 0, 32, form->l_Tool->y())) << c.mode;
-        EXPECT_EQ(form->l_Tool->geometry().bottom(), form->p_Tools->height() - 1) << c.mode;
+        EXPECT_EQ(c.shown->geometry(), QRect(0, 0, 32, Control<QLabel>(*form, "l_Tool")->y())) << c.mode;
+        EXPECT_EQ(Control<QLabel>(*form, "l_Tool")->geometry().bottom(), Control<QWidget>(*form, "p_Tools")->height() - 1) << c.mode;
         QTest::mouseClick(c.shown, Qt::LeftButton, {}, QPoint(16, 4));  // the track near the top
         EXPECT_EQ(c.shown->value(), c.after) << c.mode;
-        EXPECT_EQ(form->l_Tool->text(), QString::fromUtf8(c.label)) << c.mode;
+        EXPECT_EQ(Control<QLabel>(*form, "l_Tool")->text(), QString::fromUtf8(c.label)) << c.mode;
     }
     QLocale::setDefault(before);
 }
@@ -239,22 +287,22 @@ TEST_F(EditWindowTest, LayerButtonsEachOneUndoStepWithTheShortcuts)
     auto key = [&](Qt::Key k, Qt::KeyboardModifiers m) { QTest::keyClick(form.get(), k, m); };
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
 
-    form->lv_Layers->setCurrentRow(1);
+    Control<QListWidget>(*form, "lv_Layers")->setCurrentRow(1);
     button(123);
     EXPECT_EQ(widths(), (std::vector<int>{1, 3}));
-    EXPECT_EQ(form->lv_Layers->count(), 2);
-    EXPECT_EQ(form->lv_Layers->currentRow(), 1);
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->count(), 2);
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->currentRow(), 1);
     key(Qt::Key_Z, ctrl);
     EXPECT_EQ(widths(), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(form->lv_Layers->count(), 3);
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->count(), 3);
     key(Qt::Key_Y, ctrl);
     EXPECT_EQ(widths(), (std::vector<int>{1, 3}));
     key(Qt::Key_Z, ctrl);
 
-    form->lv_Layers->setCurrentRow(2);
+    Control<QListWidget>(*form, "lv_Layers")->setCurrentRow(2);
     button(121);
     EXPECT_EQ(widths(), (std::vector<int>{2, 1, 3}));
-    EXPECT_EQ(form->lv_Layers->currentRow(), 1);
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->currentRow(), 1);
     button(124);
     EXPECT_EQ(widths(), (std::vector<int>{1, 2, 3}));
     key(Qt::Key_Z, ctrl);
@@ -267,9 +315,8 @@ TEST_F(EditWindowTest, LayerButtonsEachOneUndoStepWithTheShortcuts)
     const int before = beeps;
     button(122);  // a new edit: redo has nothing left
     EXPECT_EQ(widths(), (std::vector<int>{2, 1, 3, 1}));
-    EXPECT_EQ(form->lv_Layers->currentRow(), 0);
-    EXPECT_EQ(form->edit.IMode, 6);
-    EXPECT_TRUE(form->ButtonByTag(ControlTag::ModeMoveLayer)->isChecked());
+    EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->currentRow(), 0);
+    EXPECT_EQ(checkedMode(), ControlTag::ModeMoveLayer);
     button(141);
     EXPECT_EQ(beeps, before + 1);
     button(140);
@@ -318,7 +365,7 @@ TEST_F(EditWindowTest, TheDialogOffersTheBackgroundOnlyOnceAndRefusesABadCount)
     button(120);
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(doc().Dimension, 1);
-    EXPECT_EQ(form->layerDialog->N_Point, -1);
+    EXPECT_EQ(Control<T_Layer>(*form, "T_Layer")->N_Point, -1);
 }
 
 TEST_F(EditWindowTest, ClosureTogglesAndThePaletteGivesWhiteOutsideItsPicture)
@@ -329,46 +376,35 @@ TEST_F(EditWindowTest, ClosureTogglesAndThePaletteGivesWhiteOutsideItsPicture)
     ASSERT_EQ(layer().Closure, 2);
     button(540);
     EXPECT_EQ(layer().Closure, 1);
-    EXPECT_EQ(ParseDocument(form->session.rve_Items.Lines()).TCurveStruct[0].Closure, 1);
+    EXPECT_EQ(ParseDocument(shelf().Session().rve_Items.Lines()).TCurveStruct[0].Closure, 1);
     button(540);
     EXPECT_EQ(layer().Closure, 0);
     button(514);
     EXPECT_EQ(layer().TypeC, KindDots);
-    EXPECT_TRUE(form->ButtonByTag(ControlTag::Dots)->isChecked());
+    EXPECT_TRUE(ButtonOf(*form, ControlTag::Dots)->isChecked());
     // A right-button release, or a release after the pointer left the button, still sets and
     // stores the property; only a completed click repaints (and so presses the button).
-    QTest::mouseClick(form->ButtonByTag(ControlTag::Blur), Qt::RightButton);
+    QTest::mouseClick(ButtonOf(*form, ControlTag::Blur), Qt::RightButton);
     EXPECT_EQ(layer().TypeC, KindBlob);
-    EXPECT_EQ(ParseDocument(form->session.rve_Items.Lines()).TCurveStruct[0].TypeC, KindBlob);
-    EXPECT_TRUE(form->ButtonByTag(ControlTag::Dots)->isChecked());
-    QTest::mousePress(form->ButtonByTag(ControlTag::Width08), Qt::LeftButton);
-    QTest::mouseRelease(form->ButtonByTag(ControlTag::Width08), Qt::LeftButton, {}, QPoint(-30, -30));
+    EXPECT_EQ(ParseDocument(shelf().Session().rve_Items.Lines()).TCurveStruct[0].TypeC, KindBlob);
+    EXPECT_TRUE(ButtonOf(*form, ControlTag::Dots)->isChecked());
+    QTest::mousePress(ButtonOf(*form, ControlTag::Width08), Qt::LeftButton);
+    QTest::mouseRelease(ButtonOf(*form, ControlTag::Width08), Qt::LeftButton, {}, QPoint(-30, -30));
     EXPECT_EQ(layer().Width, 8);
 
-    const QImage &palette = form->i_Colors->Picture;
+    const QImage &palette = Control<ImageControl>(*form, "i_Colors")->Picture;
     const uint32_t swatch = 0xFF000000u | palette.pixel(5, 5);
     struct Pick { QPoint at; uint32_t color; } picks[] = {
         {{5, 5}, swatch}, {{21, 5}, 0xFFFFFFFFu}, {{5, 600}, 0xFFFFFFFFu},
     };
     for (const Pick &p : picks) {
         layer().Color = 0xFF123456u;
-        QTest::mouseClick(form->i_Colors, Qt::LeftButton, {}, p.at);
+        QTest::mouseClick(Control<ImageControl>(*form, "i_Colors"), Qt::LeftButton, {}, p.at);
         EXPECT_EQ(layer().Color, p.color) << p.at.x() << "," << p.at.y();
     }
     layer().Color = 0xFF123456u;
-    QTest::mouseClick(form->i_Colors, Qt::LeftButton, {}, QPoint(5, 601));
+    QTest::mouseClick(Control<ImageControl>(*form, "i_Colors"), Qt::LeftButton, {}, QPoint(5, 601));
     EXPECT_EQ(layer().Color, 0xFF123456u);
-}
-
-namespace {
-/// The text the window holds equals the layers as its view shows them.
-void expectStoredAsShown(T_Form &form)
-{
-    PictoDocument shown = form.doc();
-    XYToPolar(shown);
-    for (int k = 0; k < shown.Dimension; ++k)
-        EXPECT_EQ(form.session.rve_Items.GetItemText(k + 1), FormatCurveLine(shown, k)) << "layer " << k;
-}
 }
 
 TEST_F(EditWindowTest, ADragCutShortIsStoredAsOneEditOrTakenBackWhole)
@@ -408,7 +444,7 @@ TEST_F(EditWindowTest, ADragCutShortIsStoredAsOneEditOrTakenBackWhole)
         open(documentText({layerOf(KindSolid, three())}));
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        const std::vector<std::string> before = form->session.rve_Items.Lines();
+        const std::vector<std::string> before = shelf().Session().rve_Items.Lines();
         button(134);
         hover({200, 100});
         QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(200, 100));
@@ -421,10 +457,9 @@ TEST_F(EditWindowTest, ADragCutShortIsStoredAsOneEditOrTakenBackWhole)
         }
         form->activateWindow();  // for the shortcuts below
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        EXPECT_FALSE(form->edit.Pressed);
-        expectStoredAsShown(*form);
+        expectStoredAsShown();
         if (c.takenBack) {
-            EXPECT_EQ(form->session.rve_Items.Lines(), before);
+            EXPECT_EQ(shelf().Session().rve_Items.Lines(), before);
             EXPECT_NEAR(layer().XYPoints[1].X, 200, 0.5);
         } else {
             EXPECT_EQ(layer().XYPoints[1].X, c.where.x());
@@ -432,15 +467,15 @@ TEST_F(EditWindowTest, ADragCutShortIsStoredAsOneEditOrTakenBackWhole)
             EXPECT_TRUE(doc().RModif);
         }
         // The button still held drags nothing more, and its release stores nothing more.
-        const std::vector<std::string> stored = form->session.rve_Items.Lines();
+        const std::vector<std::string> stored = shelf().Session().rve_Items.Lines();
         move({300, 300});
         QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(300, 300));
         QTest::mouseRelease(view(), Qt::RightButton, {}, QPoint(300, 300));
-        EXPECT_EQ(form->session.rve_Items.Lines(), stored);
-        expectStoredAsShown(*form);
+        EXPECT_EQ(shelf().Session().rve_Items.Lines(), stored);
+        expectStoredAsShown();
         if (!c.takenBack) {  // one undo takes the whole drag back
             QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
-            EXPECT_EQ(form->session.rve_Items.Lines(), before);
+            EXPECT_EQ(shelf().Session().rve_Items.Lines(), before);
         }
         dialogs.answer = UserDialogs::No;
         form.reset();
@@ -455,15 +490,15 @@ TEST_F(EditWindowTest, SpaceAndEnterInTheMainWindowOpenNothing)
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     for (int tag : {110, 112, 113, 114, 120, 121, 122, 123, 124, 130, 131, 132, 133, 134, 135, 136, 137, 140, 141, 500, 501,
                     510, 540, 700, 800, 900})
-        EXPECT_EQ(form->ButtonByTag(ControlTag(tag))->focusPolicy(), Qt::NoFocus) << tag;
+        EXPECT_EQ(ButtonOf(*form, ControlTag(tag))->focusPolicy(), Qt::NoFocus) << tag;
 
     int opened = 0;
     QTimer closer;
     closer.setInterval(5);
     QObject::connect(&closer, &QTimer::timeout, form.get(), [&] {
-        if (form->layerDialog->isVisible()) {
+        if (Control<T_Layer>(*form, "T_Layer")->isVisible()) {
             ++opened;
-            form->layerDialog->b_Cancel->click();
+            Control<T_Layer>(*form, "T_Layer")->b_Cancel->click();
         }
     });
     closer.start();
@@ -472,21 +507,21 @@ TEST_F(EditWindowTest, SpaceAndEnterInTheMainWindowOpenNothing)
     button(120);
     ASSERT_EQ(opened, 1);
     button(131);
-    const std::vector<std::string> lines = form->session.rve_Items.Lines();
+    const std::vector<std::string> lines = shelf().Session().rve_Items.Lines();
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
         QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
         QTest::keyClick(target, key);
         QTest::qWait(20);
         EXPECT_EQ(opened, 1) << key;
     }
-    EXPECT_EQ(form->session.rve_Items.Lines(), lines);
-    EXPECT_EQ(form->edit.IMode, 1);
+    EXPECT_EQ(shelf().Session().rve_Items.Lines(), lines);
+    EXPECT_EQ(checkedMode(), ControlTag::ModeAddPoint);
 }
 
 TEST_F(EditWindowTest, AClickOnTheEmptyPartOfTheLayerListKeepsTheCurrentLayer)
 {
     open(documentText({layerOf(KindBlob, {{1, 1}}), layerOf(KindSolid, {{2, 2}}), layerOf(KindDots, {{3, 3}})}));
-    QListWidget *list = form->lv_Layers;
+    QListWidget *list = Control<QListWidget>(*form, "lv_Layers");
     list->setCurrentRow(1);
     ASSERT_EQ(doc().Ind_Curve, 1);
     const QRect last = list->visualItemRect(list->item(2));
@@ -506,7 +541,7 @@ TEST_F(EditWindowTest, AClickOnTheEmptyPartOfTheLayerListKeepsTheCurrentLayer)
     EXPECT_EQ(doc().Dimension, 4);
     EXPECT_EQ(doc().TCurveStruct[3].TypeC, KindSolid);
     EXPECT_EQ(list->currentRow(), 0);
-    QTest::mouseClick(form->i_Colors, Qt::LeftButton, {}, QPoint(5, 300));
+    QTest::mouseClick(Control<ImageControl>(*form, "i_Colors"), Qt::LeftButton, {}, QPoint(5, 300));
     EXPECT_EQ(doc().Ind_Curve, 3);
     EXPECT_NE(doc().TCurveStruct[3].Color, doc().TCurveStruct[1].Color);
 }
@@ -518,7 +553,7 @@ TEST_F(EditWindowTest, EveryLayerCaptionIsWhollyVisible)
     for (int i = 0; i < 20; ++i)
         layers.push_back(snowman.TCurveStruct[i % 8]);
     open(documentText(layers));
-    QListWidget *list = form->lv_Layers;
+    QListWidget *list = Control<QListWidget>(*form, "lv_Layers");
     ASSERT_EQ(list->count(), 20);
     const QFontMetrics metrics = list->fontMetrics();
     for (int row = 0; row < list->count(); ++row) {
@@ -538,7 +573,7 @@ TEST_F(EditWindowTest, ActionsThatCannotActSayWhy)
 {
     open(documentText({layerOf(KindSolid, three()), layerOf(KindBackground, {})}));
     QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(100, 100));
-    EXPECT_EQ(form->sb_Panel->text(), QString::fromUtf8("Tła nie można rysować — dodaj warstwę"));
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Funk_Panel0")->text(), QString::fromUtf8("Tła nie można rysować — dodaj warstwę"));
 
     // The point count's range stands beside its field; a refused count shows it in red.
     bool refused = false;
@@ -564,7 +599,7 @@ TEST_F(EditWindowTest, ActionsThatCannotActSayWhy)
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     button(123);
-    EXPECT_EQ(form->sb_Panel->text(), QString::fromUtf8("Najpierw utwórz piktogram"));
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Funk_Panel0")->text(), QString::fromUtf8("Najpierw utwórz piktogram"));
 }
 
 TEST_F(EditWindowTest, SaveByItsShortcutInTheMiddleOfADragWritesWhatTheViewShows)
@@ -591,4 +626,60 @@ TEST_F(EditWindowTest, SaveByItsShortcutInTheMiddleOfADragWritesWhatTheViewShows
     QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_FALSE(doc().RModif);
     EXPECT_EQ(layer().XYPoints[0].X, start[0].X + 30);
+}
+
+TEST_F(EditWindowTest, TheViewsFollowEveryChangeTheSessionAnnounces)
+{
+    R_Curve red = layerOf(KindBlob, {{100, 100}, {400, 120}, {250, 400}});
+    red.Color = 0xFFFF0000u;
+    R_Curve blue = layerOf(KindSolid, {{50, 50}, {450, 450}});
+    blue.Color = 0xFF0000FFu;
+    R_Curve dots = layerOf(KindDots, {{300, 60}, {60, 300}});
+    open(documentText({red, blue, dots}));
+    button(800);  // the information window shows and follows too
+    LayerRenderer renderer;
+    const QBrush texture = LoadTexture(folder("Base"));
+    // Each step goes to the session alone: no refresh is asked for by hand.
+    struct Case {
+        const char *what;
+        std::function<void(PictoSession &)> act;
+        bool oneLayer = false;  ///< only the current layer's thumbnail and the information follow
+    } cases[] = {
+        {"a layer deleted", [](PictoSession &s) {
+             s.doc.Ind_Curve = 1;
+             DeleteCurve(s.doc, 1);
+             XYToPolar(s.doc);
+             s.StoreChange(StoreDelete, 2);
+         }},
+        {"undo", [](PictoSession &s) { s.UndoStep(false); }},
+        {"redo", [](PictoSession &s) { s.UndoStep(true); }},
+        {"one layer recoloured", [](PictoSession &s) {
+             s.doc.TCurveStruct[s.doc.Ind_Curve].Color = 0xFF00FF00u;
+             s.StoreChange(StoreModify, s.doc.Ind_Curve);
+         }, true},
+        {"undo of the colour", [](PictoSession &s) { s.UndoStep(false); }},
+        {"the example as a new document", [](PictoSession &s) { s.FillTemplate(ExampleDocumentTemplate(), "n.vkz"); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QCoreApplication::processEvents();
+        const int before = previews;
+        c.act(shelf().Session());
+        if (c.oneLayer) {
+            const QImage thumb = RenderLayerThumb(renderer, texture, layer());
+            EXPECT_EQ(Control<QListWidget>(*form, "lv_Layers")->item(doc().Dimension - 1 - doc().Ind_Curve)
+                          ->icon().pixmap(thumb.size()).toImage().convertToFormat(QImage::Format_RGB32),
+                      thumb.convertToFormat(QImage::Format_RGB32));
+            continue;
+        }
+        // The layer list, its thumbnails, the view and the information follow at once; the
+        // preview once, when the event loop turns.
+        expectWindowShows();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(previews, before + 1);
+        EXPECT_EQ(Control<ImageControl>(*form, "i_Picto")->Picture,
+                  RenderPreview(RenderComposite(renderer, texture, doc())));
+    }
+    EXPECT_EQ(Control<QLabel>(*form, "sb_Name")->toolTip(), "n.vkz");
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 
@@ -191,4 +192,141 @@ TEST(SessionLayerLine, AddAndDuplicateGoRightAfterTheLastLayerLine)
         }
     }
     fs::remove(path);
+}
+
+namespace {
+/// A session on the example document (8 layers, 7 current) that records its announcements.
+struct Announced {
+    PictoSession s;
+    std::vector<SessionChange> changes;
+    std::vector<std::string> notes;
+    int changedCalls = 0;
+    Announced()
+    {
+        s.FillTemplate(ExampleDocumentTemplate(), "a.vkz");
+        s.OnStatusNote = [this](const std::string &n) { notes.push_back(n); };
+        s.OnChanged = [this] { ++changedCalls; };
+        s.Subscribe([this](const SessionChange &c) {
+            // Told once the document is final: its current layer is the one announced.
+            EXPECT_EQ(c.layer, s.doc.Ind_Curve);
+            changes.push_back(c);
+        });
+    }
+};
+}
+
+TEST(SessionChanges, EachOperationAnnouncesOnceWhatChangedAndTheLayer)
+{
+    const fs::path path = fs::temp_directory_path() / ("merisko-ann-" + std::to_string(::getpid()) + ".vkz");
+    {
+        PictoSession writer;
+        writer.FillTemplate(ExampleDocumentTemplate(), "b.vkz");
+        writer.doc.Ind_Curve = 2;
+        writer.StoreChange(StoreModify, 2);
+        writer.SaveTo(path.string());
+    }
+    struct Case {
+        const char *what;
+        std::function<void(PictoSession &)> act;
+        ChangeKind kind;
+        StoreKind store;
+        int layer;
+        bool textChanged;
+        bool oneLayer;
+    } cases[] = {
+        {"modify", [](PictoSession &s) { s.doc.TCurveStruct[7].Color = 0xFF010203u; s.StoreChange(StoreModify, 7); }, ChangeKind::Stored, StoreModify, 7, true, true},
+        {"move up the middle", [](PictoSession &s) {
+             s.doc.Ind_Curve = 3;
+             SwapCurves(s.doc, 3, 4);
+             s.StoreChange(StoreMoveUp, 4);
+         }, ChangeKind::Stored, StoreMoveUp, 4, true, false},
+        {"move down", [](PictoSession &s) {
+             s.doc.Ind_Curve = 3;
+             SwapCurves(s.doc, 3, 2);
+             s.StoreChange(StoreMoveDown, 4);
+         }, ChangeKind::Stored, StoreMoveDown, 2, true, false},
+        {"add", [](PictoSession &s) { NewCurve(s.doc, KindDots, 0); s.StoreChange(StoreAdd, 8); },
+         ChangeKind::Stored, StoreAdd, 8, true, false},
+        {"duplicate", [](PictoSession &s) { DuplicateCurve(s.doc, 1); s.StoreChange(StoreDuplicate, 8); },
+         ChangeKind::Stored, StoreDuplicate, 8, true, false},
+        {"delete the bottom", [](PictoSession &s) {
+             s.doc.Ind_Curve = 0;
+             DeleteCurve(s.doc, 0);
+             s.StoreChange(StoreDelete, 1);
+         }, ChangeKind::Stored, StoreDelete, 0, true, false},
+        {"undo with nothing to undo", [](PictoSession &s) { s.UndoStep(false); }, ChangeKind::Undone, StoreModify, 7, false, false},
+        {"redo with nothing to redo", [](PictoSession &s) { s.UndoStep(true); }, ChangeKind::Redone, StoreModify, 7, false, false},
+        {"load", [&](PictoSession &s) { s.LoadPicto(path.string(), "b.vkz"); }, ChangeKind::Loaded, StoreModify, 2, false, false},
+        {"new", [](PictoSession &s) { s.FillTemplate({FormatHeaderLine(0, 0), ""}, "c.vkz"); }, ChangeKind::Created, StoreModify, 0, false, false},
+        {"restore", [](PictoSession &s) {
+             std::vector<std::string> lines = ExampleDocumentTemplate();
+             lines[0] = FormatHeaderLine(8, 5);
+             s.RestoreText(lines);
+         }, ChangeKind::Restored, StoreModify, 5, true, false},
+        {"typed text", [](PictoSession &s) {
+             std::vector<std::string> lines = ExampleDocumentTemplate();
+             lines[0] = FormatHeaderLine(8, 4);
+             s.TypeText(lines);
+         }, ChangeKind::TextEdited, StoreModify, 7, true, false},
+        {"save", [&](PictoSession &s) { s.SaveTo(path.string()); }, ChangeKind::Saved, StoreModify, 7, false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Announced a;
+        c.act(a.s);
+        ASSERT_EQ(a.changes.size(), 1u);
+        const SessionChange &got = a.changes[0];
+        EXPECT_EQ(got.what, c.kind);
+        if (c.kind == ChangeKind::Stored)
+            EXPECT_EQ(got.store, c.store);
+        EXPECT_EQ(got.layer, c.layer);
+        EXPECT_EQ(got.textChanged, c.textChanged);
+        EXPECT_EQ(got.OneLayer(), c.oneLayer);
+        // The status note and the recovery hook follow exactly the changes of the text.
+        EXPECT_EQ(a.changedCalls, c.textChanged ? 1 : 0);
+        EXPECT_EQ(a.notes, c.textChanged ? std::vector<std::string>{ModifiedNote} : std::vector<std::string>{});
+    }
+    fs::remove(path);
+}
+
+TEST(SessionChanges, UndoAndRedoAnnounceTheDocumentReReadWithItsCurrentLayer)
+{
+    Announced a;
+    a.s.doc.Ind_Curve = 3;
+    DeleteCurve(a.s.doc, 3);
+    a.s.StoreChange(StoreDelete, 4);
+    ASSERT_EQ(a.s.doc.Ind_Curve, 2);
+    a.s.UndoStep(false);
+    a.s.UndoStep(true);
+    ASSERT_EQ(a.changes.size(), 3u);
+    EXPECT_EQ(a.changes[1].what, ChangeKind::Undone);
+    EXPECT_EQ(a.changes[1].layer, 7);  // the header before the delete
+    EXPECT_EQ(a.changes[2].what, ChangeKind::Redone);
+    EXPECT_EQ(a.changes[2].layer, 2);
+    EXPECT_EQ(a.notes, (std::vector<std::string>{ModifiedNote, "", ModifiedNote}));
+}
+
+TEST(SessionChanges, ErrorsAnnounceNothingAndEveryListenerHearsUntilItLeaves)
+{
+    Announced a;
+    std::vector<ChangeKind> second;
+    const int id = a.s.Subscribe([&](const SessionChange &c) { second.push_back(c.what); });
+    EXPECT_THROW(a.s.RestoreText({"x"}), DocumentError);
+    EXPECT_THROW(a.s.LoadPicto("/nonexistent/merisko.vkz", "n.vkz"), std::exception);
+    std::vector<std::string> unreadable = ExampleDocumentTemplate();
+    unreadable[0] = "x";
+    a.s.TypeText(unreadable);  // typing announces; only reading the text fails
+    EXPECT_THROW(a.s.ReadText(), DocumentError);
+    a.s.Unsubscribe(id);
+    a.s.UndoStep(false);
+    EXPECT_EQ(second, std::vector<ChangeKind>{ChangeKind::TextEdited});
+    ASSERT_EQ(a.changes.size(), 2u);
+    EXPECT_EQ(a.changes[1].what, ChangeKind::Undone);
+    EXPECT_EQ(a.s.rve_Items.Lines(), ExampleDocumentTemplate());
+
+    // A write into the text outside the session's operations is announced on its own.
+    a.s.rve_Items.SetItemTextEd(0, FormatHeaderLine(8, 6));
+    ASSERT_EQ(a.changes.size(), 3u);
+    EXPECT_EQ(a.changes[2].what, ChangeKind::TextEdited);
+    EXPECT_TRUE(a.changes[2].textChanged);
 }

@@ -30,6 +30,8 @@ inline std::vector<std::string> documentOf(const std::vector<R_Curve> &layers)
     return lines;
 }
 
+/// The editor with plain records for a window: it subscribes to the session's and the editor's
+/// announcements and records what a window would refresh.
 class FakeHost : public EditHost {
 public:
     PictoSession session;
@@ -42,24 +44,31 @@ public:
     QImage view{512, 512, QImage::Format_RGB32};
     bool pointsShown = true;
 
-    std::vector<std::string> calls;                   ///< "redraw", "thumb", "fill", "info", "events", "beep"
+    std::vector<std::string> calls;                   ///< "redraw", "thumb", "fill", "info", "beep"
     int row = -1;                                     ///< the layer list's selected position
     std::deque<std::optional<LayerChoice>> answers;   ///< the layer dialog's answers in turn
     std::vector<bool> askedWithBackground;            ///< one entry per opening of the dialog
     int rotate = 0, size = 100, pressed = -1;
+    std::vector<int> pressedTags;                     ///< every mode button shown pressed, in turn
     bool rotateShown = true, sizeShown = true;
     QString label = "?";
     QString status;                                   ///< the status bar's text
     struct Piece { TGPPointF from, to; uint32_t argb; int width; };
     std::vector<Piece> sketched;                      ///< the pieces of the stroke's trace, in turn
+    std::vector<SessionChange> changes;               ///< the session's announcements, in turn
+
+    FakeHost()
+    {
+        session.Subscribe([this](const SessionChange &c) { sessionChanged(c); });
+        editor.Subscribe([this](const EditorChange &c) { editorChanged(c); });
+    }
 
     /// Opens a document of the given lines with the layer list showing it.
     void open(const std::vector<std::string> &lines)
     {
         session.FillTemplate(lines, "test.vkz");
-        row = doc.Dimension > 0 ? doc.Dimension - 1 - doc.Ind_Curve : -1;
-        RedrawImage();
         calls.clear();
+        changes.clear();
     }
     /// Opens a document of these layers, with their screen points exactly as given (the text
     /// holds them in polar form to two decimals).
@@ -82,36 +91,21 @@ public:
         editor.i_ImageMouseDown(x, y);
         editor.i_ImageMouseUp(x, y);
     }
-
-    uint32_t ViewPixel(int x, int y) const override { return view.valid(x, y) ? view.pixel(x, y) : 0u; }
-    void DrawSketchLine(TGPPointF from, TGPPointF to, uint32_t argb, int width) override
-    {
-        QPainter g(&view);
-        g.setPen(QPen(QColor::fromRgba(argb), width, Qt::SolidLine, Qt::RoundCap));
-        g.drawLine(QPointF(from.X, from.Y), QPointF(to.X, to.Y));
-        sketched.push_back({from, to, argb, width});
-    }
-    void SetStatusText(const QString &text) override { status = text; }
-    void RedrawImage() override
+    /// Repaints the view's picture from the document.
+    void RedrawImage()
     {
         painter.RedrawImage(view, doc, true, pointsShown);
         calls.push_back("redraw");
     }
-    void UpdateLayerThumb() override { calls.push_back("thumb"); }
-    void FillLayerList() override
-    {
-        row = -1;
-        calls.push_back("fill");
-    }
-    void ShowInfo() override { calls.push_back("info"); }
-    void ProcessEvents() override { calls.push_back("events"); }
-    void Beep() override { calls.push_back("beep"); }
-    int LayerRow() const override { return row; }
-    void SelectLayerRow(int r) override
+    /// The user selects a position of the layer list: the list's change handler follows.
+    void SelectLayerRow(int r)
     {
         row = r;
         editor.lv_LayersChange(r);
     }
+
+    uint32_t ViewPixel(int x, int y) const override { return view.valid(x, y) ? view.pixel(x, y) : 0u; }
+    void Beep() override { calls.push_back("beep"); }
     std::optional<LayerChoice> AskLayer(bool hasBackground) override
     {
         askedWithBackground.push_back(hasBackground);
@@ -121,18 +115,57 @@ public:
         answers.pop_front();
         return a;
     }
-    void PressModeButton(ControlTag tag) override { pressed = static_cast<int>(tag); }
-    void SetSliders(int r, int s) override
+
+private:
+    // What the window does with each announcement, as records.
+    void sessionChanged(const SessionChange &c)
     {
-        if (r != rotate)
-            editor.tb_WRotateChange(rotate = r);
-        if (s != size)
-            editor.tb_WSizeChange(size = s);
+        changes.push_back(c);
+        if (!c.DocumentChanged())
+            return;
+        if (c.OneLayer()) {
+            calls.push_back("thumb");
+            calls.push_back("info");
+            return;
+        }
+        calls.push_back("fill");
+        RedrawImage();
+        calls.push_back("info");
+        row = doc.Dimension > 0 ? doc.Dimension - 1 - doc.Ind_Curve : -1;
     }
-    void ShowSliders(bool r, bool s) override
+    void editorChanged(const EditorChange &c)
     {
-        rotateShown = r;
-        sizeShown = s;
+        switch (c.kind) {
+        case EditorChange::ModeEntered:
+            pressed = static_cast<int>(c.tag);
+            pressedTags.push_back(static_cast<int>(c.tag));
+            rotate = 0;
+            size = 100;
+            rotateShown = state.IMode == 7;
+            sizeShown = state.IMode == 5;
+            label = QString();
+            break;
+        case EditorChange::ToolLabel:
+            label = c.text;
+            break;
+        case EditorChange::StatusText:
+            status = c.text;
+            break;
+        case EditorChange::SketchPiece: {
+            QPainter g(&view);
+            g.setPen(QPen(QColor::fromRgba(c.argb), c.width, Qt::SolidLine, Qt::RoundCap));
+            g.drawLine(QPointF(c.from.X, c.from.Y), QPointF(c.to.X, c.to.Y));
+            sketched.push_back({c.from, c.to, c.argb, c.width});
+            break;
+        }
+        case EditorChange::ViewChanged:
+            RedrawImage();
+            if (c.thumb)
+                calls.push_back("thumb");
+            break;
+        case EditorChange::InfoChanged:
+            calls.push_back("info");
+            break;
+        }
     }
-    void SetToolLabel(const QString &text) override { label = text; }
 };

@@ -141,11 +141,11 @@ TEST_F(LayerOpsTest, PropertiesClosureAndPalette)
     };
     for (const Case &c : cases) {
         h.editor.Property_Change(ControlTag(c.tag));
-        EXPECT_EQ(h.layer().TypeC, c.kind) << c.tag;
-        EXPECT_EQ(h.layer().Width, c.width) << c.tag;
-        EXPECT_EQ(h.layer().Tension, c.tension) << c.tag;
-        EXPECT_EQ(h.layer().Closure, c.closure) << c.tag;
-        EXPECT_EQ(ParseDocument(h.session.rve_Items.Lines()).TCurveStruct[2].Closure, c.closure) << c.tag;
+        EXPECT_EQ(h.layer().TypeC, c.kind) << int(c.tag);
+        EXPECT_EQ(h.layer().Width, c.width) << int(c.tag);
+        EXPECT_EQ(h.layer().Tension, c.tension) << int(c.tag);
+        EXPECT_EQ(h.layer().Closure, c.closure) << int(c.tag);
+        EXPECT_EQ(ParseDocument(h.session.rve_Items.Lines()).TCurveStruct[2].Closure, c.closure) << int(c.tag);
     }
     EXPECT_EQ(h.count("redraw"), 0);  // the release stores; the click repaints
     h.editor.b_Draw();
@@ -231,4 +231,36 @@ TEST(LayerDialog, PointCountMustBeAWholeNumberThreeToForty)
     };
     for (const Case &c : cases)
         EXPECT_EQ(ParsePointCount(c.text), c.n) << c.text;
+}
+
+TEST_F(LayerOpsTest, EachButtonAnnouncesItsStoreOnceAndUndoTheDocumentReRead)
+{
+    using enum ControlTag;
+    struct Case { ControlTag tag; StoreKind store; int layer; } cases[] = {
+        {LayerUp, StoreMoveUp, 2}, {LayerDown, StoreMoveDown, 0}, {LayerDuplicate, StoreDuplicate, 3},
+        {LayerDelete, StoreDelete, 0},
+    };
+    for (const Case &c : cases) {
+        SetUp();
+        h.SelectLayerRow(1);  // the middle layer
+        h.changes.clear();
+        h.editor.b_LayerClick(c.tag);
+        ASSERT_EQ(h.changes.size(), 1u) << int(c.tag);
+        EXPECT_EQ(h.changes[0].what, ChangeKind::Stored) << int(c.tag);
+        EXPECT_EQ(h.changes[0].store, c.store) << int(c.tag);
+        EXPECT_EQ(h.changes[0].layer, c.layer) << int(c.tag);
+        EXPECT_FALSE(h.changes[0].OneLayer()) << int(c.tag);
+        h.editor.b_UndoClick(Undo);
+        ASSERT_EQ(h.changes.size(), 2u) << int(c.tag);
+        EXPECT_EQ(h.changes[1].what, ChangeKind::Undone) << int(c.tag);
+        EXPECT_EQ(h.changes[1].layer, 2) << int(c.tag);  // as the text before the step said
+    }
+    // A property change stores one layer; a move beyond the top stores nothing.
+    SetUp();
+    h.changes.clear();
+    h.editor.Property_Change(ControlTag::Width04);
+    h.editor.b_LayerClick(ControlTag::LayerUp);
+    ASSERT_EQ(h.changes.size(), 1u);
+    EXPECT_TRUE(h.changes[0].OneLayer());
+    EXPECT_EQ(h.changes[0].layer, 2);
 }

@@ -19,7 +19,7 @@ TEST(ModeClick, EmptyDocumentAsksForALayerAndCancelKeepsTheMode)
     h.editor.b_ModeClick(ControlTag::ModeMovePoint);
     EXPECT_EQ(h.doc.Dimension, 1);
     EXPECT_EQ(h.state.IMode, 4);
-    EXPECT_EQ(h.pressed, 131);
+    EXPECT_EQ(h.pressedTags, (std::vector<int>{131, 134}));
 }
 
 TEST(ModeClick, ABackgroundChosenFirstAsksASecondTime)

@@ -23,28 +23,6 @@ protected:
 };
 }
 
-TEST(PropertyStates, TensionRoundsHalvesToEvenKindAndWidthOutsideLeaveGroups)
-{
-    using enum ControlTag;
-    struct Case { float tension; std::optional<ControlTag> curve; } cases[] = {
-        {0.5f, Curve}, {0.0f, Broken}, {0.1f, Broken}, {0.125f, Broken}, {0.375f, Curve}, {1.0f, std::nullopt},
-    };
-    for (const Case &c : cases) {
-        R_Curve l;
-        l.Tension = c.tension;
-        EXPECT_EQ(PropertyStatesFor(l).curveTag, c.curve) << c.tension;
-    }
-    R_Curve odd;
-    odd.TypeC = 5;
-    odd.Width = 12;
-    EXPECT_FALSE(PropertyStatesFor(odd).kindTag);
-    EXPECT_FALSE(PropertyStatesFor(odd).widthTag);
-    odd.TypeC = 4;
-    odd.Width = 16;
-    EXPECT_EQ(PropertyStatesFor(odd).kindTag, Dots);
-    EXPECT_EQ(PropertyStatesFor(odd).widthTag, Width16);
-}
-
 TEST_F(EditViewTest, EmptyDocumentShowsTextureOnly)
 {
     PictoDocument empty;
@@ -55,9 +33,7 @@ TEST_F(EditViewTest, EmptyDocumentShowsTextureOnly)
 TEST_F(EditViewTest, MarkersArePureGreenAndDrawnOverEveryLayer)
 {
     doc.Ind_Curve = 1;  // the white body, 12 points
-    const auto states = painter.RedrawImage(view, doc, true, true);
-    ASSERT_TRUE(states);
-    EXPECT_EQ(states->kindTag, ControlTag::Blur);
+    ASSERT_TRUE(painter.RedrawImage(view, doc, true, true));
     const TGPPointF p = doc.TCurveStruct[1].XYPoints[5];
     EXPECT_EQ(view.pixel(int(p.X) - 2, int(p.Y) - 2), qRgb(0, 255, 0));
     EXPECT_TRUE(painter.Antialiased());
