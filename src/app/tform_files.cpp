@@ -23,13 +23,9 @@ void T_Form::b_NewPictoClick()
 
 void T_Form::showNewDocument()
 {
+    // The layers, the view and the name follow the session's announcement of the new document.
     SelectOpenDocument();
-    FillLayerList();
-    RedrawImage();
-    SelectCurrentLayer();
     sb_Panel->setText(QString());
-    ShowDocumentName();
-    ShowInfo();
 }
 
 void T_Form::b_SavePictoClick(ControlTag tag) { m_shelf->Save(tag == ControlTag::SavePictoAs); }

@@ -121,16 +121,10 @@ void T_Form::ShowOpenedDocument()
     // A note about the document shown before ("saved", "exported") does not belong to this one.
     sb_Panel->setText(session.doc.RModif ? QString::fromUtf8(ModifiedNote) : QString());
     ShowDocumentName();
-    {
-        const QSignalBlocker quiet(lv_Layers);
-        lv_Layers->clear();
-    }
+    // The layers and the view followed the session's announcement of the document read.
     const PictoDocument &d = session.doc;
     if (d.Ind_Curve >= 0 && d.Ind_Curve < d.Dimension && d.TCurveStruct[d.Ind_Curve].TypeC > 0)
         b_ModeClick(ControlTag::ModeMoveLayer);
-    FillLayerList();
-    RedrawImage();
-    SelectCurrentLayer();
 }
 
 void T_Form::SelectCurrentLayer()
