@@ -110,13 +110,13 @@ int RunEditor(int argc, char **argv, bool quitAfterStart)
     env.programFolder = QCoreApplication::applicationDirPath();
     env.screen = facts;
     env.dialogs = &dialogs;
-    T_Form form(env);
     if (screen != nullptr)
-        form.ScreenArea = screen->availableGeometry();  // without the desktop's panels
+        env.screenArea = screen->availableGeometry();  // without the desktop's panels
+    T_Form form(env);
     if (quitAfterStart)
         form.installEventFilter(&quitter);
     form.show();
-    if (form.flags.Refused()) {
+    if (form.Refused()) {
         form.FormActivate();
         return 1;
     }

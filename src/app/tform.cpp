@@ -59,7 +59,7 @@ T_Form::T_Form(const Environment &env)
             FormCreate();
     }
     move((env.screen.width - ProgramWidth) / 2, (env.screen.height - ProgramHeight) / 2);
-    ScreenArea = QRect(0, 0, env.screen.width, env.screen.height);
+    ScreenArea = env.screenArea.isEmpty() ? QRect(0, 0, env.screen.width, env.screen.height) : env.screenArea;
 }
 
 T_Form::~T_Form()

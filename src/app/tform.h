@@ -59,12 +59,29 @@ public:
         std::function<void()> beep;
         /// Told after each refresh of the preview (null: nobody), to see that one action refreshes it once.
         std::function<void()> previewRefreshed;
+        /// Where windows may go, screen pixels (the desktop without its panels); empty: the whole screen.
+        QRect screenArea;
     };
     explicit T_Form(const Environment &env);
     ~T_Form() override;
 
-    // Start, activation, close.
+    /// Closes the window at once when the start-up checks refused the screen or the folders.
     void FormActivate();
+    /// Whether the start-up checks refused the screen or the folders.
+    bool Refused() const { return flags.Refused(); }
+    /// The windows created after this one; until then their buttons do nothing.
+    void AttachWindows(T_Dict *dict, BookWindow *help, BookWindow *snowMen);
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    bool event(QEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
+
+private:
+    class FormEditHost;  ///< the editor's view probe, layer dialog and beep
+    class DragWatch;     ///< what cuts a drag in the view short
+    class HintWatcher;   ///< the pointer arriving over a tagged control
+
     /// Runs fn as one user action: an error ends it and appears in the error box.
     void Guarded(const std::function<void()> &fn);
 
@@ -94,8 +111,6 @@ public:
     void lv_LayersChange();
 
     // Reference strip, dictionary popup and books.
-    /// The windows created after this one; until then their buttons do nothing.
-    void AttachWindows(T_Dict *dict, BookWindow *help, BookWindow *snowMen);
     void p_Picto_TaveloClick();
     void Dictionary(ControlTag tag);
     void b_HelpClick();
@@ -108,7 +123,7 @@ public:
     /// Shows a book or the information window beside the main window (PlaceBesideMain), or, once
     /// the user has moved it, where the user put it.
     void ShowBeside(QWidget *window);
-    QRect ScreenArea;  ///< where windows may go, screen pixels; the whole screen unless set
+    QRect ScreenArea;  ///< where windows may go, screen pixels
 
     // Buttons.
     void b_AllLayersClick();
@@ -150,12 +165,10 @@ public:
     void b_Draw();
     void i_ColorsMouseDown(QMouseEvent *e);
     void b_UndoClick(ControlTag tag);
-    PictoEditor &Editor() { return *m_editor; }
     T_Layer *layerDialog = nullptr;
     std::function<void()> m_beep;
 
     // State.
-    DocumentShelf &Shelf() { return *m_shelf; }
     const ProgramFolders &folders;
     CheckFlags flags;
     PictoSession &session;  ///< the shelf's
@@ -188,12 +201,6 @@ public:
     QAction *usupiktogram1 = nullptr;
     QButtonGroup *modeGroup = nullptr, *kindGroup = nullptr, *widthGroup = nullptr, *curveGroup = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent *e) override;
-    bool event(QEvent *e) override;
-    bool eventFilter(QObject *watched, QEvent *e) override;
-
-private:
     void FormCreate();
     void buildControls();
     void prepareSurfaces();

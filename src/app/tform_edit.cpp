@@ -11,9 +11,8 @@
 
 #include <cmath>
 
-namespace {
 /// The editor's inputs from the window: the view's picture, the layer dialog and the beep.
-class FormEditHost : public EditHost {
+class T_Form::FormEditHost : public EditHost {
 public:
     explicit FormEditHost(T_Form &form) : f(form) {}
 
@@ -33,7 +32,7 @@ private:
 };
 
 /// Integer view pixel of a pointer position (the view is not scaled).
-QPoint pixelOf(const QMouseEvent *e)
+static QPoint pixelOf(const QMouseEvent *e)
 {
     return {int(std::floor(e->position().x())), int(std::floor(e->position().y()))};
 }
@@ -49,7 +48,7 @@ constexpr ControlTag LayerTags[] = {ControlTag::LayerAdd, ControlTag::LayerUp, C
 /// While a press in the view awaits its release, watches the whole application for what cuts the
 /// drag short: the main window closed, hidden or left for another window, or a key (a shortcut
 /// may save or undo). The drag is then stored as one edit, before the event is handled.
-class DragWatch : public QObject {
+class T_Form::DragWatch : public QObject {
 public:
     explicit DragWatch(T_Form &form) : QObject(&form), f(form) {}
 
@@ -96,7 +95,6 @@ private:
     T_Form &f;
     bool m_watching = false;
 };
-}
 
 void T_Form::wireEditing()
 {

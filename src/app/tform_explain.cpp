@@ -11,9 +11,8 @@
 #include <QShortcut>
 #include <QUrl>
 
-namespace {
 /// Passes the pointer's first arrival and every move over a tagged control to HintMMove.
-class HintWatcher : public QObject {
+class T_Form::HintWatcher : public QObject {
 public:
     HintWatcher(T_Form &form) : QObject(&form), m_form(form) {}
     bool eventFilter(QObject *watched, QEvent *e) override
@@ -33,7 +32,6 @@ public:
 private:
     T_Form &m_form;
 };
-}
 
 void T_Form::buildFileControls(const Environment &env)
 {

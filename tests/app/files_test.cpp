@@ -25,10 +25,10 @@ public:
         return start();
     }
     /// One recorded edit: layer 0 takes the colour FF123456.
-    static void modify(T_Form &form)
+    void modify(T_Form &)
     {
-        form.doc().TCurveStruct[0].Color = 0xFF123456;
-        form.session.StoreChange(StoreModify, 0);
+        shelf().Doc().TCurveStruct[0].Color = 0xFF123456;
+        shelf().Session().StoreChange(StoreModify, 0);
     }
     /// Starts with the window's own name dialogs, driven by DialogDriver.
     std::unique_ptr<T_Form> startWithRealNames() { return start(nullptr); }
@@ -39,8 +39,9 @@ public:
     /// The row highlighted in the document list, -1 when none.
     static int highlighted(const T_Form &form)
     {
-        const QList<QListWidgetItem *> items = form.lv_ListFile->selectedItems();
-        return items.size() == 1 ? form.lv_ListFile->row(items[0]) : -1;
+        const QListWidget *list = Control<QListWidget>(form, "lv_ListFile");
+        const QList<QListWidgetItem *> items = list->selectedItems();
+        return items.size() == 1 ? list->row(items[0]) : -1;
     }
 };
 }
