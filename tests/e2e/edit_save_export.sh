@@ -37,7 +37,7 @@ import -window root "$1/stuck.png" 2>/dev/null
 kill $pid; exit 1
 INNER
 chmod +x "$dir/run.sh"
-xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 1280x1024x24" "$dir/run.sh" "$dir" "$(cd "$(dirname "$0")" && pwd)"
+xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 1280x1024x24 -noreset" "$dir/run.sh" "$dir" "$(cd "$(dirname "$0")" && pwd)"
 
 doc="$dir/Result/000 Nowy.vkz"
 [ -f "$doc" ] || { echo "no document saved"; ls "$dir/Result"; exit 1; }

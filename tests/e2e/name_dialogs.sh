@@ -47,7 +47,7 @@ for i in $(seq 1 25); do kill -0 $pid 2>/dev/null || exit 0; sleep 0.2; done
 fail "the program did not end (a question was left open?)" "$1"
 INNER
 chmod +x "$dir/run.sh"
-xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 1280x1024x24" "$dir/run.sh" "$dir" "$(cd "$(dirname "$0")" && pwd)"
+xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 1280x1024x24 -noreset" "$dir/run.sh" "$dir" "$(cd "$(dirname "$0")" && pwd)"
 
 cd "$dir/Result"
 ls

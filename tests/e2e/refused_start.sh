@@ -30,4 +30,4 @@ done
 echo "the program did not end"; kill $pid; exit 1
 INNER
 chmod +x "$dir/run.sh"
-xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 1024x768x24" "$dir/run.sh" "$dir"
+xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 1024x768x24 -noreset" "$dir/run.sh" "$dir"

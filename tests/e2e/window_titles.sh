@@ -59,5 +59,5 @@ kill $pid
 exit $fail
 INNER
 chmod +x "$dir/run.sh"
-xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 1280x1024x24" "$dir/run.sh" "$dir" "$(cd "$(dirname "$0")" && pwd)"
+xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 1280x1024x24 -noreset" "$dir/run.sh" "$dir" "$(cd "$(dirname "$0")" && pwd)"
 echo "e2e: every window titled with its caption alone"
