@@ -47,15 +47,24 @@ static void printHelp()
               "      przykład: merisko --export-png obrazy/ Result/*.vkz\n"
               "  merisko --worksheet WYJ.pdf [--per-page 1|2|4|6|12|20] [--names|--no-names]\n"
               "          [--cut-lines] PLIK.vkz...\n"
-              "      zapisuje arkusz A4 do druku: piktogramy w siatce w podanej kolejności (domyślnie\n"
-              "      12 na stronie), z nazwami pod spodem i, na życzenie, z liniami cięcia\n"
+              "      zapisuje arkusz A4 do druku: piktogramy w siatce, w podanej kolejności, każdy\n"
+              "      z nazwą pod spodem; więcej dokumentów, niż mieści strona, daje kolejne strony\n"
+              "        --per-page N   liczba piktogramów na stronie (domyślnie 12)\n"
+              "        --names        nazwy pod piktogramami (domyślnie)\n"
+              "        --no-names     bez nazw\n"
+              "        --cut-lines    cienkie przerywane linie do cięcia\n"
               "      przykład: merisko --worksheet arkusz.pdf --per-page 6 --cut-lines Result/*.vkz\n"
+              "      przykład: merisko --worksheet lekcja.pdf --per-page 20 --names Result/*.vkz\n"
+              "      przykład: merisko --worksheet karty.pdf --per-page 1 --no-names \"Result/002 Dom.vkz\"\n"
               "  merisko --list-reference\n"
               "      wypisuje piktogramy wzorcowe z Base/: numer, nazwę i znaczenie\n"
               "      przykład: merisko --list-reference\n"
               "  merisko --help\n"
               "      ta pomoc\n"
-              "      przykład: merisko --help");
+              "      przykład: merisko --help\n"
+              "\n"
+              "Kod zakończenia poleceń: 0 — wszystko się udało, 1 — któryś dokument lub plik się nie udał\n"
+              "(pozostałe zostały zapisane), 2 — błędne argumenty.");
 }
 
 /// Reads each document as the editor would; prints "FILE: 5 warstw" ("1 warstwa", "2 warstwy") or
