@@ -83,8 +83,10 @@ TEST(VectorPainter, MatchesTheRasterRenderer)
     const QImage start = whiteStart();
     for (const Case &c : cases) {
         const Difference d = compare(RenderExportPicture(renderer, start, c.doc), RenderExportPictureAt(start, c.doc, 512));
-        EXPECT_LT(d.inkPixels, 0.002) << c.what;
-        EXPECT_LT(d.mean, 1.0) << c.what;
+        // A missing round cap of the 16-pixel line alone puts about 100 pixels (0.04 %) apart.
+        EXPECT_LT(d.inkPixels, 0.0002) << c.what;
+        EXPECT_LT(d.mean, 0.3) << c.what;
+        std::printf("%s: %.3f %% pixels apart, mean difference %.2f\n", c.what, 100 * d.inkPixels, d.mean);
     }
     const QDir samples(QStringLiteral(MERISKO_SAMPLE_DIR));
     const QStringList names = samples.entryList({QStringLiteral("*.vkz")}, QDir::Files, QDir::Name);
@@ -92,8 +94,8 @@ TEST(VectorPainter, MatchesTheRasterRenderer)
     for (const QString &name : names) {
         const PictoDocument doc = ParseDocument(LoadPictoLines(samples.filePath(name).toStdString()), name.toStdString());
         const Difference d = compare(RenderExportPicture(renderer, start, doc), RenderExportPictureAt(start, doc, 512));
-        EXPECT_LT(d.inkPixels, 0.003) << name.toStdString();
-        EXPECT_LT(d.mean, 1.5) << name.toStdString();
+        EXPECT_LT(d.inkPixels, 0.0002) << name.toStdString();
+        EXPECT_LT(d.mean, 0.4) << name.toStdString();
         std::printf("%s: %.3f %% pixels apart, mean difference %.2f\n", qPrintable(name), 100 * d.inkPixels, d.mean);
     }
 }
@@ -125,7 +127,8 @@ TEST(VectorPainter, LargePictureScalesTheView)
         const double radius = std::sqrt(count / M_PI);
         EXPECT_NEAR(radius, 20 * scale, 1 + scale / 2) << size;
         EXPECT_EQ(picture.pixel(0, 0), qRgb(255, 255, 255)) << "white corners at " << size;
-        if (size >= 512)  // the frame is 5 pixels of the view: less than one below 512
+        if (size >= 512) {  // the frame is 5 pixels of the view: less than one below 512
             EXPECT_EQ(picture.pixel(size / 2, 1), qRgb(255, 255, 255)) << "white frame at " << size;
+        }
     }
 }
