@@ -5,6 +5,8 @@
 #include "render/layerrenderer.h"
 #include "render/tiles.h"
 
+#include <QPaintEngine>
+
 #include <algorithm>
 #include <cmath>
 
@@ -93,10 +95,10 @@ void PaintLayerVector(QPainter &g, const R_Curve &c)
     g.save();
     switch (c.TypeC) {
     case KindBackground: {
-        // The raster view keeps no transparency: a background covers whatever lies under it.
-        QColor opaque = colour;
-        opaque.setAlpha(255);
-        g.fillRect(QRectF(0, 0, ViewSide, ViewSide), opaque);
+        // A background replaces whatever lies under it; the raster view keeps no transparency, so a
+        // translucent colour shows as its premultiplied value, opaque: darker by its alpha.
+        const QRgb stored = qPremultiply(colour.rgba());
+        g.fillRect(QRectF(0, 0, ViewSide, ViewSide), QColor(qRed(stored), qGreen(stored), qBlue(stored)));
         break;
     }
     case KindBlob: {
@@ -157,10 +159,16 @@ void PaintExportVector(QPainter &g, const QImage &startPicture, const PictoDocum
     for (int i = 0; i < doc.Dimension && i < int(doc.TCurveStruct.size()); ++i)
         PaintLayerVector(g, doc.TCurveStruct[i]);
     DrawRoundFrame(g, QPen(Qt::white, 5), int(ViewSide));
-    // White corners: everything farther than 80 pixels from the centres 80 pixels in from the edges.
+    // White corners: everything farther than 80 pixels from the centres 80 pixels in from the edges,
+    // with a hard edge as in the 512 × 512 export (vector files have no pixels to soften).
+    g.setRenderHint(QPainter::Antialiasing, false);
     g.setBrush(Qt::NoBrush);
     g.setPen(QPen(Qt::white, 40));
-    g.drawRoundedRect(QRectF(-20, -20, 552, 552), 100, 100);
+    // An aliased outline on pixels covers one pixel more than its width: one device pixel less
+    // keeps the four corners alike (and the 512 × 512 picture the raster export's).
+    const bool pixels = g.paintEngine() != nullptr && g.paintEngine()->type() == QPaintEngine::Raster;
+    const qreal side = 552 - (pixels ? 1 / g.deviceTransform().m11() : 0);
+    g.drawRoundedRect(QRectF(-20, -20, side, side), 100, 100);
     g.restore();
 }
 

@@ -78,6 +78,12 @@ TEST(VectorPainter, MatchesTheRasterRenderer)
         {"dotted closed 4", oneLayer(KindDotted, 4, 1, 0.0f, wave)},
         {"dots 12", oneLayer(KindDots, 12, 0, 0.5f, wave)},
         {"unknown closure", oneLayer(KindSolid, 8, 2, 0.5f, wave)},
+        {"translucent background", [&] {
+             PictoDocument d = oneLayer(KindBlob, 0, 1, 0.5f, wave);
+             d.TCurveStruct[0].Color = 0x80C03020;
+             d.TCurveStruct[1].Color = 0x8020A040;
+             return d;
+         }()},
     };
     LayerRenderer renderer;
     const QImage start = whiteStart();
@@ -105,7 +111,8 @@ TEST(VectorPainter, MatchesTheRasterRenderer)
 TEST(VectorPainter, LargePictureScalesTheView)
 {
     app();
-    const PictoDocument doc = oneLayer(KindDots, 20, 0, 0.5f, {{256, 256}});
+    PictoDocument doc = oneLayer(KindDots, 20, 0, 0.5f, {{256, 256}});
+    doc.TCurveStruct[0].Color = 0xFFF0E0C0;  // a background that differs from the white corners
     for (int size : {64, 300, 512, 1000, 4096}) {
         const QImage picture = RenderExportPictureAt(whiteStart(), doc, size);
         ASSERT_EQ(picture.size(), QSize(size, size));
@@ -127,6 +134,21 @@ TEST(VectorPainter, LargePictureScalesTheView)
         const double radius = std::sqrt(count / M_PI);
         EXPECT_NEAR(radius, 20 * scale, 1 + scale / 2) << size;
         EXPECT_EQ(picture.pixel(0, 0), qRgb(255, 255, 255)) << "white corners at " << size;
+        // The four white corners are alike: about as many pixels of the start picture show in each
+        // (the antialiased frame differs by a fraction of a pixel along the arcs; one pixel of the
+        // view more or less, size / 512 pixels, would be over size / 4).
+        const int corner = size / 8;
+        const auto shown = [&](bool right, bool bottom) {
+            int n = 0;
+            for (int y = 0; y < corner; ++y)
+                for (int x = 0; x < corner; ++x)
+                    n += picture.pixel(right ? size - 1 - x : x, bottom ? size - 1 - y : y) != qRgb(255, 255, 255);
+            return n;
+        };
+        const int topLeft = shown(false, false);
+        for (const auto &[right, bottom] : {std::pair{true, false}, std::pair{false, true}, std::pair{true, true}})
+            EXPECT_NEAR(shown(right, bottom), topLeft, 16 + size / 5) << size << (right ? " right" : " left")
+                                                                       << (bottom ? " bottom" : " top");
         if (size >= 512) {  // the frame is 5 pixels of the view: less than one below 512
             EXPECT_EQ(picture.pixel(size / 2, 1), qRgb(255, 255, 255)) << "white frame at " << size;
         }
