@@ -1,5 +1,5 @@
 // The pictures drawn as vectors and written as files: the SVG drawing against the PNG export, and the
-// A4 worksheet read back with the PDF tools of poppler-utils (pdfinfo, pdftotext).
+// A4 worksheet read back with the PDF tools of poppler-utils (pdfinfo, pdftotext, pdffonts).
 #include "document/textformat.h"
 #include "files/documentpictures.h"
 #include "files/vectorfiles.h"
@@ -146,6 +146,12 @@ TEST(VectorFiles, WorksheetPagesAndNames)
             } else {
                 EXPECT_EQ(found, -1) << item.name.toStdString();
             }
+        }
+        if (c.names) {  // every font of the names travels in the file
+            const QStringList fonts = run(QStringLiteral("pdffonts"), {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+            EXPECT_FALSE(fonts.isEmpty());
+            for (const QString &font : fonts)
+                EXPECT_TRUE(font.contains(QStringLiteral(" yes "))) << font.toStdString();
         }
         if (c.perPage == 4) {
             EXPECT_EQ(text.count(QChar('\f')), 3) << "a page break after each page";
