@@ -1,11 +1,12 @@
 // Program entry: the editor, or one of the command-line tools.
 
 #include "app/editorapp.h"
+#include "app/exportcommands.h"
 #include "app/listreference.h"
 #include "app/plural.h"
 #include "app/startup.h"
 #include "document/textformat.h"
-#include "files/documentpictures.h"
+#include "files/programfolders.h"
 
 #include <QGuiApplication>
 
@@ -19,18 +20,51 @@ static void printHelp()
     std::puts("Merisko — edytor piktogramów\n"
               "\n"
               "Użycie:\n"
-              "  merisko                       otwiera edytor\n"
-              "  merisko --quit-after-start    otwiera edytor i kończy pracę po pierwszym wyświetleniu okna;\n"
-              "                                komunikaty wypisuje na wyjście błędów zamiast je pokazywać,\n"
-              "                                a gdy program nie może być uruchomiony, kończy się kodem 1\n"
-              "  merisko --check PLIK.vkz...   sprawdza, czy dokumenty dają się odczytać,\n"
-              "                                i podaje liczbę warstw każdego z nich\n"
-              "  merisko --export-png WYJ.png PLIK.vkz\n"
-              "                                zapisuje obraz 512 × 512 dokumentu, jak przycisk eksportu\n"
+              "  merisko\n"
+              "      otwiera edytor\n"
+              "      przykład: merisko\n"
+              "  merisko --quit-after-start\n"
+              "      otwiera edytor i kończy pracę po pierwszym wyświetleniu okna; komunikaty wypisuje\n"
+              "      na wyjście błędów zamiast je pokazywać, a gdy program nie może być uruchomiony,\n"
+              "      kończy się kodem 1\n"
+              "      przykład: merisko --quit-after-start\n"
+              "  merisko --check PLIK.vkz...\n"
+              "      sprawdza, czy dokumenty dają się odczytać, i podaje liczbę warstw każdego z nich\n"
+              "      przykład: merisko --check \"Result/001 Bałwanek.vkz\"\n"
+              "  merisko --export-png WYJ.png PLIK.vkz [--size N]\n"
+              "      zapisuje obraz dokumentu, jak przycisk eksportu: 512 × 512, a z --size N × N\n"
+              "      (N od 64 do 4096, rysowany wektorowo)\n"
+              "      przykład: merisko --export-png plakat.png \"Result/002 Dom.vkz\" --size 4096\n"
+              "  merisko --export-svg WYJ.svg PLIK.vkz\n"
+              "      zapisuje obraz dokumentu jako rysunek wektorowy SVG (z ramką, bez punktów)\n"
+              "      przykład: merisko --export-svg dom.svg \"Result/002 Dom.vkz\"\n"
               "  merisko --export-thumbnail WYJ.bmp PLIK.vkz\n"
-              "                                zapisuje miniaturę 64 × 64 dokumentu, jak zapis\n"
-              "  merisko --list-reference      wypisuje piktogramy wzorcowe z Base/: numer, nazwę i znaczenie\n"
-              "  merisko --help                ta pomoc");
+              "      zapisuje miniaturę 64 × 64 dokumentu, jak zapis\n"
+              "      przykład: merisko --export-thumbnail dom.bmp \"Result/002 Dom.vkz\"\n"
+              "  merisko --export-png|--export-svg|--export-thumbnail FOLDER PLIK.vkz...\n"
+              "      gdy wyjściem jest istniejący folder: po jednym pliku na dokument, nazwanym jak on;\n"
+              "      błędny dokument jest zgłaszany, a pozostałe i tak są zapisywane\n"
+              "      przykład: merisko --export-png obrazy/ Result/*.vkz\n"
+              "  merisko --worksheet WYJ.pdf [--per-page 1|2|4|6|12|20] [--names|--no-names]\n"
+              "          [--cut-lines] PLIK.vkz...\n"
+              "      zapisuje arkusz A4 do druku: piktogramy w siatce, w podanej kolejności, każdy\n"
+              "      z nazwą pod spodem; więcej dokumentów, niż mieści strona, daje kolejne strony\n"
+              "        --per-page N   liczba piktogramów na stronie (domyślnie 12)\n"
+              "        --names        nazwy pod piktogramami (domyślnie)\n"
+              "        --no-names     bez nazw\n"
+              "        --cut-lines    cienkie przerywane linie do cięcia\n"
+              "      przykład: merisko --worksheet arkusz.pdf --per-page 6 --cut-lines Result/*.vkz\n"
+              "      przykład: merisko --worksheet lekcja.pdf --per-page 20 --names Result/*.vkz\n"
+              "      przykład: merisko --worksheet karty.pdf --per-page 1 --no-names \"Result/002 Dom.vkz\"\n"
+              "  merisko --list-reference\n"
+              "      wypisuje piktogramy wzorcowe z Base/: numer, nazwę i znaczenie\n"
+              "      przykład: merisko --list-reference\n"
+              "  merisko --help\n"
+              "      ta pomoc\n"
+              "      przykład: merisko --help\n"
+              "\n"
+              "Kod zakończenia poleceń: 0 — wszystko się udało, 1 — któryś dokument lub plik się nie udał\n"
+              "(pozostałe zostały zapisane), 2 — błędne argumenty.");
 }
 
 /// Reads each document as the editor would; prints "FILE: 5 warstw" ("1 warstwa", "2 warstwy") or
@@ -56,37 +90,26 @@ static int checkDocuments(int argc, char **argv)
 /// The program's folders, found as the editor finds them (an application object must exist).
 static ProgramFolders programFolders() { return ProgramFolders::Beside(QCoreApplication::applicationDirPath()); }
 
-/// --export-png and --export-thumbnail: the pictures the editor makes, without a display.
-static int exportPicture(int argc, char **argv, bool thumbnail)
+/// --export-png, --export-svg, --export-thumbnail and --worksheet: the pictures the editor makes,
+/// without a display.
+static int exportPictures(int argc, char **argv)
 {
-    if (argc != 4) {
-        std::fputs("merisko: podaj plik wyjściowy i dokument\n", stderr);
-        return 2;
-    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    try {
-        const std::string path = argv[3];
-        const PictoDocument doc = ParseDocument(LoadPictoLines(path), path.substr(path.find_last_of('/') + 1));
-        const QString base = programFolders().Base_B, out = QString::fromLocal8Bit(argv[2]);
-        if (thumbnail)
-            WriteDocumentThumb(doc, LoadTexture(base), out);
-        else
-            WriteExportPicture(doc, LoadStartPicture(base), out);
-    } catch (const std::exception &e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
-    return 0;
+    QStringList args;
+    for (int i = 2; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    return RunExportCommand(QString::fromLatin1(argv[1]), args, programFolders().Base_B);
 }
 
 int main(int argc, char **argv)
 {
     if (argc == 1 || (argc == 2 && std::strcmp(argv[1], "--quit-after-start") == 0))
         return RunEditor(argc, argv, argc == 2);
-    if (argc >= 2 && (std::strcmp(argv[1], "--export-png") == 0 || std::strcmp(argv[1], "--export-thumbnail") == 0))
-        return exportPicture(argc, argv, std::strcmp(argv[1], "--export-thumbnail") == 0);
+    for (const char *command : {"--export-png", "--export-svg", "--export-thumbnail", "--worksheet"})
+        if (argc >= 2 && std::strcmp(argv[1], command) == 0)
+            return exportPictures(argc, argv);
     if (argc == 2 && std::strcmp(argv[1], "--list-reference") == 0) {
         const QCoreApplication app(argc, argv);
         return ListReference(programFolders().Base_B);

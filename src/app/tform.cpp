@@ -51,6 +51,7 @@ T_Form::T_Form(const Environment &env)
     buildControls();
     wireStrip();
     buildFileControls(env);
+    buildWorksheet(env);
     flags = RunStartupChecks(folders, env.screen, m_dialogs);
     if (!flags.Miss_Write && !flags.Miss_Base) {
         // The window is laid out for a 1224 × 735 client area inside its 1230 × 765 frame.

@@ -12,6 +12,7 @@
 #include "edit/pictoeditor.h"
 #include "edit/properties.h"
 #include "files/documentshelf.h"
+#include "files/worksheetjob.h"
 #include "render/editview.h"
 #include "render/layercache.h"
 #include "render/layerrenderer.h"
@@ -51,6 +52,10 @@ public:
         NameDialogs *names = nullptr;    ///< the name dialogs (not owned); null: the window's own
         /// Shows a folder in the desktop's file browser; null: the system's browser.
         std::function<void(const QString &folder)> openFolder;
+        /// Shows a PDF file in the desktop's PDF viewer; null: the system's viewer.
+        std::function<void(const QString &file)> openPdf;
+        /// Asks how to make the worksheet "Arkusz do druku" (not owned); null: the window's own dialog.
+        WorksheetDialogs *worksheet = nullptr;
         /// The file workflow (not owned); null: the window makes its own beside programFolder.
         DocumentShelf *shelf = nullptr;
         /// A whole number 0 … n − 1 for the reference strip; null: the system's random numbers.
@@ -199,6 +204,7 @@ private:
     QStackedWidget *pc_Pages = nullptr;
     QMenu *ppm_LvList = nullptr;
     QAction *usupiktogram1 = nullptr;
+    QAction *arkusz1 = nullptr;  ///< "Arkusz do druku…"
     QButtonGroup *modeGroup = nullptr, *kindGroup = nullptr, *widthGroup = nullptr, *curveGroup = nullptr;
 
     void FormCreate();
@@ -248,4 +254,13 @@ private:
     void showNewDocument();
     std::unique_ptr<NameDialogs> m_ownNames;
     std::function<void(const QString &)> m_openFolder;
+
+    // The worksheet "Arkusz do druku…" (Ctrl+P, the document list's menu): the dialog, then
+    // Result/Arkusz.pdf, then the PDF viewer.
+    void buildWorksheet(const Environment &env);
+    void PrintWorksheet();
+    std::unique_ptr<WorksheetDialogs> m_ownWorksheet;
+    WorksheetDialogs *m_worksheet = nullptr;
+    WorksheetChoice m_worksheetChoice;  ///< the last answer, offered again
+    std::function<void(const QString &)> m_openPdf;
 };

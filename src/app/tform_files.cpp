@@ -1,7 +1,12 @@
 // The file buttons of the main window: they call the document shelf and show what it announces.
 #include "app/tform.h"
 
+#include "dialogs/worksheetdialog.h"
+
+#include <QDesktopServices>
 #include <QFontMetrics>
+#include <QShortcut>
+#include <QUrl>
 
 void T_Form::connectShelf()
 {
@@ -54,4 +59,36 @@ void T_Form::b_ExportPngClick()
     // Named in the status bar whether or not a file browser can show the folder.
     if (done == DocumentShelf::Export::Written)
         m_openFolder(folders.Base_R);
+}
+
+void T_Form::buildWorksheet(const Environment &env)
+{
+    if (env.worksheet == nullptr)
+        m_ownWorksheet = std::make_unique<QtWorksheetDialogs>(this);
+    m_worksheet = env.worksheet != nullptr ? env.worksheet : m_ownWorksheet.get();
+    m_openPdf = env.openPdf ? env.openPdf : [](const QString &file) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+    };
+    // The menu shows the key; the window's own shortcut acts on it wherever the focus is.
+    arkusz1->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    arkusz1->setShortcutContext(Qt::WidgetShortcut);
+    arkusz1->setShortcutVisibleInContextMenu(true);
+    connect(arkusz1, &QAction::triggered, this, [this] { Guarded([this] { PrintWorksheet(); }); });
+    connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+P")), this), &QShortcut::activated, arkusz1,
+            &QAction::trigger);
+}
+
+void T_Form::PrintWorksheet()
+{
+    // The clicked document is the one highlighted in the list, else the open one.
+    const QStringList &names = m_shelf->Names();
+    const int row = lv_ListFile->selectedItems().isEmpty() ? m_shelf->OpenEntry() : lv_ListFile->currentRow();
+    const QString clicked = row >= 0 && row < names.size() ? names[row] : QString();
+    if (!m_worksheet->AskWorksheet(clicked, m_worksheetChoice))
+        return;
+    QString note;
+    const QString pdf = WriteFolderWorksheet(folders, names, clicked, m_worksheetChoice, m_dialogs, note);
+    sb_Panel->setText(note);
+    if (!pdf.isEmpty())
+        m_openPdf(pdf);
 }

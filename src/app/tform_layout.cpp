@@ -174,6 +174,8 @@ void T_Form::buildControls()
     usupiktogram1 = ppm_LvList->addAction(QStringLiteral("usuń piktogram"));
     usupiktogram1->setObjectName("usupiktogram1");
     usupiktogram1->setEnabled(false);
+    arkusz1 = ppm_LvList->addAction(QStringLiteral("Arkusz do druku…"));
+    arkusz1->setObjectName("arkusz1");
     lv_ListFile->setContextMenuPolicy(Qt::CustomContextMenu);
     lv_ListFile->setToolTip(QStringLiteral("Kliknij jedną z miniatur"));
 

@@ -83,7 +83,7 @@ inline void DeleteRowFromMenu(QListWidget *list, int row)
     QMenu *menu = OpenRowMenu(list, row);
     ASSERT_NE(menu, nullptr);
     for (QAction *action : menu->actions())
-        if (action->isEnabled())
+        if (action->objectName() == QLatin1String("usupiktogram1") && action->isEnabled())
             action->trigger();
 }
 

@@ -127,6 +127,7 @@ TEST_F(WindowsTest, EveryWindowShowsItsExactCaptionWholeWithOnlyACloseButton)
         {"T_Layer", "Warstwa"},
         {"T_Nowy", "Nowy piktogram"},
         {"T_Save", "Zapisz piktogram jako"},
+        {"T_Worksheet", "Arkusz do druku"},
         {"T_Dict", word},
         {"T_Help", "Pomoc programu Merisko®"},
         {"T_SnowMen", "Jak narysować Bałwanka?"},

@@ -1,0 +1,98 @@
+# merisko --export-png --size, --export-svg, --worksheet and the exports of several documents into a folder.
+set(out ${CMAKE_CURRENT_BINARY_DIR}/cli_exports)
+file(REMOVE_RECURSE ${out})
+file(MAKE_DIRECTORY ${out}/many ${out}/svg ${out}/bmp)
+set(good ${DATA}/snowman.vkz)
+set(bad ${DATA}/bad_field.vkz)
+
+# A PNG of any size from 64 to 4096; the header gives its width and height.
+foreach(case "64;00000040" "4096;00001000")
+  list(GET case 0 size)
+  list(GET case 1 hex)
+  execute_process(COMMAND ${MERISKO} --export-png ${out}/s${size}.png ${good} --size ${size} RESULT_VARIABLE rc)
+  file(READ ${out}/s${size}.png header LIMIT 29 HEX)
+  if(NOT rc EQUAL 0 OR NOT header MATCHES "${hex}${hex}0802000000$")
+    message(FATAL_ERROR "--size ${size}: rc=${rc} header=${header}")
+  endif()
+endforeach()
+foreach(size 63 4097 abc "")
+  execute_process(COMMAND ${MERISKO} --export-png ${out}/x.png ${good} --size ${size} RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 2 OR NOT err MATCHES "od 64 do 4096" OR EXISTS ${out}/x.png)
+    message(FATAL_ERROR "--size '${size}': rc=${rc} err=${err}")
+  endif()
+endforeach()
+
+# SVG: an XML drawing of the 512 × 512 view.
+execute_process(COMMAND ${MERISKO} --export-svg ${out}/s.svg ${good} RESULT_VARIABLE rc ERROR_VARIABLE err)
+file(READ ${out}/s.svg svg)
+if(NOT rc EQUAL 0 OR NOT svg MATCHES "^<\\?xml" OR NOT svg MATCHES "viewBox=\"0 0 512 512\"" OR NOT svg MATCHES "</svg>")
+  message(FATAL_ERROR "export svg: rc=${rc} err=${err}")
+endif()
+execute_process(COMMAND ${MERISKO} --export-svg ${out}/s.svg ${good} --size 100 RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 2 OR NOT err MATCHES "nieznana opcja „--size”")
+  message(FATAL_ERROR "svg refuses --size: rc=${rc} err=${err}")
+endif()
+
+# Several documents into an existing folder, one file each named after its document: a bad one is
+# reported and the others are still written; the exit status is 1. All good: 0.
+file(COPY_FILE ${good} "${out}/001 Bałwanek.vkz")
+file(COPY_FILE ${good} "${out}/002 Drugi.vkz")
+foreach(case "png;many" "svg;svg" "thumbnail;bmp")
+  list(GET case 0 kind)
+  list(GET case 1 dir)
+  set(ext ${dir})
+  if(dir STREQUAL "many")
+    set(ext png)
+  endif()
+  execute_process(COMMAND ${MERISKO} --export-${kind} ${out}/${dir} "${out}/001 Bałwanek.vkz" ${bad} "${out}/002 Drugi.vkz"
+                  RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 1 OR NOT err MATCHES "bad_field.vkz: .*nie jest poprawn" OR NOT EXISTS "${out}/${dir}/001 Bałwanek.${ext}"
+     OR NOT EXISTS "${out}/${dir}/002 Drugi.${ext}" OR EXISTS "${out}/${dir}/bad_field.${ext}")
+    message(FATAL_ERROR "batch ${kind} with a bad document: rc=${rc} err=${err}")
+  endif()
+  execute_process(COMMAND ${MERISKO} --export-${kind} ${out}/${dir} "${out}/001 Bałwanek.vkz" "${out}/002 Drugi.vkz"
+                  RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "batch ${kind}: rc=${rc} err=${err}")
+  endif()
+endforeach()
+execute_process(COMMAND ${MERISKO} --export-png ${out}/none.png ${good} ${good} RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 2 OR NOT err MATCHES "istniejącego folderu" OR EXISTS ${out}/none.png)
+  message(FATAL_ERROR "several documents into a file: rc=${rc} err=${err}")
+endif()
+
+# The worksheet: 12 documents make 1 page at 12 per page (the default) and 3 at 4 per page.
+set(twelve)
+foreach(i RANGE 1 12)
+  list(APPEND twelve ${good})
+endforeach()
+foreach(case "12;1 strona" "4;3 strony")
+  list(GET case 0 per)
+  list(GET case 1 pages)
+  execute_process(COMMAND ${MERISKO} --worksheet ${out}/w${per}.pdf --per-page ${per} --cut-lines --no-names ${twelve}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE said ERROR_VARIABLE err)
+  file(READ ${out}/w${per}.pdf pdf LIMIT 5)
+  if(NOT rc EQUAL 0 OR NOT said MATCHES "w${per}.pdf: ${pages}\n" OR NOT pdf MATCHES "^%PDF-")
+    message(FATAL_ERROR "worksheet ${per} per page: rc=${rc} out=${said} err=${err}")
+  endif()
+endforeach()
+execute_process(COMMAND ${MERISKO} --worksheet ${out}/bad.pdf ${good} ${bad} RESULT_VARIABLE rc OUTPUT_VARIABLE said
+                ERROR_VARIABLE err)
+if(NOT rc EQUAL 1 OR NOT err MATCHES "nie jest poprawn" OR NOT said MATCHES "1 strona")
+  message(FATAL_ERROR "worksheet with a bad document: rc=${rc} out=${said} err=${err}")
+endif()
+foreach(args "--per-page;5;${good}" "--per-page" "--cut-lines" "--size;100;${good}")
+  execute_process(COMMAND ${MERISKO} --worksheet ${out}/x.pdf ${args} RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 2 OR NOT err MATCHES "merisko: " OR EXISTS ${out}/x.pdf)
+    message(FATAL_ERROR "worksheet arguments ${args}: rc=${rc} err=${err}")
+  endif()
+endforeach()
+
+# --help names every switch, each with an example.
+execute_process(COMMAND ${MERISKO} --help RESULT_VARIABLE rc OUTPUT_VARIABLE help)
+foreach(switch --check --export-png --size --export-svg --export-thumbnail --worksheet --per-page --names --no-names
+               --cut-lines --list-reference --quit-after-start --help)
+  if(NOT help MATCHES "przykład: merisko[^\n]*${switch}")
+    message(FATAL_ERROR "--help lacks an example of ${switch}: ${help}")
+  endif()
+endforeach()
