@@ -1,6 +1,5 @@
 #include "render/layercache.h"
 
-#include <future>
 
 static bool sameLayer(const R_Curve &a, const R_Curve &b)
 {
@@ -32,8 +31,73 @@ void LayerStackCache::remember(Part &part, const PictoDocument &doc, int from, i
 
 void LayerStackCache::Clear()
 {
-    m_below = Part();
-    m_above = Part();
+    m_below.valid = false;
+    m_above.valid = false;
+}
+
+LayerStackCache::~LayerStackCache()
+{
+    if (!m_thread.joinable())
+        return;
+    {
+        const std::lock_guard<std::mutex> hold(m_lock);
+        m_quit = true;
+    }
+    m_wake.notify_all();
+    m_thread.join();
+}
+
+void LayerStackCache::helperLoop()
+{
+    std::unique_lock<std::mutex> hold(m_lock);
+    for (;;) {
+        m_wake.wait(hold, [this] { return m_jobPending || m_quit; });
+        if (m_quit)
+            return;
+        m_jobPending = false;
+        hold.unlock();
+        m_upper.fill(Qt::transparent);
+        {
+            QPainter p(&m_upper);
+            p.setRenderHint(QPainter::Antialiasing, m_jobAntialiased);
+            for (int i = m_jobFrom; i < m_jobTo; ++i)
+                m_helper.PaintLayer(p, m_jobDoc->TCurveStruct[size_t(i)]);
+        }
+        hold.lock();
+        m_jobDone = true;
+        m_wake.notify_all();
+    }
+}
+
+void LayerStackCache::startUpper(const PictoDocument &doc, int from, int to, bool antialiased)
+{
+    if (m_upper.size() != QSize(512, 512))
+        m_upper = QImage(512, 512, QImage::Format_ARGB32_Premultiplied);
+    if (!m_thread.joinable())
+        m_thread = std::thread([this] { helperLoop(); });
+    {
+        const std::lock_guard<std::mutex> hold(m_lock);
+        m_jobDoc = &doc;
+        m_jobFrom = from;
+        m_jobTo = to;
+        m_jobAntialiased = antialiased;
+        m_jobDone = false;
+        m_jobPending = true;
+    }
+    m_wake.notify_all();
+}
+
+void LayerStackCache::waitUpper()
+{
+    std::unique_lock<std::mutex> hold(m_lock);
+    m_wake.wait(hold, [this] { return m_jobDone; });
+}
+
+// A kept picture is made once and painted over afterwards.
+static void keepPicture(QImage &picture, QImage::Format format)
+{
+    if (picture.size() != QSize(512, 512) || picture.format() != format)
+        picture = QImage(512, 512, format);
 }
 
 void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QBrush &texture,
@@ -51,27 +115,20 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
         bool backgroundInUpper = false;
         for (int i = mid; i < to; ++i)
             backgroundInUpper = backgroundInUpper || doc.TCurveStruct[size_t(i)].TypeC == KindBackground;
-        std::future<QImage> upper;
-        if (to - from >= SplitLayers && !backgroundInUpper) {
-            upper = std::async(std::launch::async, [&, mid] {
-                QImage part(onto.size(), QImage::Format_ARGB32_Premultiplied);
-                part.fill(Qt::transparent);
-                QPainter p(&part);
-                p.setRenderHint(QPainter::Antialiasing, aa);
-                for (int i = mid; i < to; ++i)
-                    m_helper.PaintLayer(p, doc.TCurveStruct[size_t(i)]);
-                return part;
-            });
-        }
+        const bool split = to - from >= SplitLayers && !backgroundInUpper;
+        if (split)
+            startUpper(doc, mid, to, aa);
         QPainter p(&onto);
         p.setRenderHint(QPainter::Antialiasing, aa);
         if (withTexture)
             p.fillRect(all, texture);
-        const int lowerEnd = upper.valid() ? mid : to;
+        const int lowerEnd = split ? mid : to;
         for (int i = from; i < lowerEnd; ++i)
             renderer.PaintLayer(p, doc.TCurveStruct[size_t(i)]);
-        if (upper.valid())
-            p.drawImage(0, 0, upper.get());
+        if (split) {
+            waitUpper();
+            p.drawImage(0, 0, m_upper);
+        }
     };
 
     if (current < 0 || current >= n) {
@@ -82,7 +139,7 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
     }
 
     if (!matches(m_below, doc, 0, current, aa)) {
-        m_below.picture = QImage(512, 512, QImage::Format_RGB32);
+        keepPicture(m_below.picture, QImage::Format_RGB32);
         paintLayers(m_below.picture, 0, current, true);
         remember(m_below, doc, 0, current, aa);
     }
@@ -103,7 +160,7 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
     if (current + 1 == n)
         return;
     if (!matches(m_above, doc, current + 1, n, aa)) {
-        m_above.picture = QImage(512, 512, QImage::Format_ARGB32_Premultiplied);
+        keepPicture(m_above.picture, QImage::Format_ARGB32_Premultiplied);
         m_above.picture.fill(Qt::transparent);
         paintLayers(m_above.picture, current + 1, n, false);
         remember(m_above, doc, current + 1, n, aa);
