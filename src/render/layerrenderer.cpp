@@ -104,9 +104,8 @@ void LayerRenderer::strokeDotted(QPainter &g, const QPainterPath &path)
     const bool fast = CoverageMask::Usable(g);
     if (fast)
         m_mask.Begin(g);
-    g.save();
-    g.setPen(Qt::NoPen);
-    g.setBrush(Pe_dot.color());
+    // Without the mask the dots go into one path filled once: one figure, as with the mask.
+    QPainterPath dots;
     qreal untilNext = 0;  // distance along the line to the next dot
     for (const QPolygonF &poly : CoverageMask::Flatten(path)) {
         for (int i = 1; i < poly.size(); ++i) {
@@ -124,17 +123,20 @@ void LayerRenderer::strokeDotted(QPainter &g, const QPainterPath &path)
                 if (fast)
                     m_mask.AddDisc(p, w / 2);
                 else
-                    g.drawEllipse(p, w / 2, w / 2);
+                    dots.addEllipse(p, w / 2, w / 2);
             }
             if (at <= len)
                 at += (std::floor((len - at) / step) + 1) * step;  // the first dot past the end
             untilNext = at - len;
         }
     }
-    g.restore();
     // The dots of one line are one figure: where they overlap they are blended once.
-    if (fast)
+    if (fast) {
         m_mask.Flush(g, Pe_dot.color().rgba());
+    } else if (!dots.isEmpty()) {
+        dots.setFillRule(Qt::WindingFill);
+        g.fillPath(dots, Pe_dot.color());
+    }
 }
 
 // The outline of a line layer: open or closed by Closure (other values: nothing); at tension 0 a
