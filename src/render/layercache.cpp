@@ -14,7 +14,7 @@ static bool sameLayer(const R_Curve &a, const R_Curve &b)
 
 bool LayerStackCache::matches(const Part &part, const PictoDocument &doc, int from, int to, bool antialiased)
 {
-    if (!part.valid || part.antialiased != antialiased || part.layers.size() != size_t(to - from))
+    if (part.state == Part::Unknown || part.antialiased != antialiased || part.layers.size() != size_t(to - from))
         return false;
     for (int i = from; i < to; ++i)
         if (!sameLayer(part.layers[size_t(i - from)], doc.TCurveStruct[size_t(i)]))
@@ -26,13 +26,12 @@ void LayerStackCache::remember(Part &part, const PictoDocument &doc, int from, i
 {
     part.layers.assign(doc.TCurveStruct.begin() + from, doc.TCurveStruct.begin() + to);
     part.antialiased = antialiased;
-    part.valid = true;
 }
 
 void LayerStackCache::Clear()
 {
-    m_below.valid = false;
-    m_above.valid = false;
+    m_below.state = Part::Unknown;
+    m_above.state = Part::Unknown;
 }
 
 LayerStackCache::~LayerStackCache()
@@ -107,7 +106,7 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
     const int current = doc.Ind_Curve;
     const bool aa = g.testRenderHint(QPainter::Antialiasing);
     const QRect all(0, 0, 512, 512);
-    auto paintLayers = [&](QImage &onto, int from, int to, bool withTexture) {
+    auto paintLayers = [&](QPainter &p, int from, int to, bool withTexture) {
         // A long run of layers is painted in two halves at once, the upper half on transparency
         // by the second core, then laid over the lower: the same picture, sooner. A background
         // layer in the upper half would have to clear the lower one, so such runs stay in one piece.
@@ -118,8 +117,6 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
         const bool split = to - from >= SplitLayers && !backgroundInUpper;
         if (split)
             startUpper(doc, mid, to, aa);
-        QPainter p(&onto);
-        p.setRenderHint(QPainter::Antialiasing, aa);
         if (withTexture)
             p.fillRect(all, texture);
         const int lowerEnd = split ? mid : to;
@@ -138,13 +135,32 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
         return;
     }
 
-    if (!matches(m_below, doc, 0, current, aa)) {
-        keepPicture(m_below.picture, QImage::Format_RGB32);
-        paintLayers(m_below.picture, 0, current, true);
-        remember(m_below, doc, 0, current, aa);
-    }
-    g.drawImage(0, 0, m_below.picture);
+    // A run's picture is painted when the run comes the second time in a row, and used from then on.
+    const auto paintPart = [&](Part &part, int from, int to, bool below) {
+        const bool same = matches(part, doc, from, to, aa);
+        if (same && part.state == Part::Painted) {
+            g.drawImage(0, 0, part.picture);
+            return;
+        }
+        if (!same) {
+            paintLayers(g, from, to, below);
+            remember(part, doc, from, to, aa);
+            part.state = Part::Seen;
+            return;
+        }
+        keepPicture(part.picture, below ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+        if (!below)
+            part.picture.fill(Qt::transparent);
+        {
+            QPainter p(&part.picture);
+            p.setRenderHint(QPainter::Antialiasing, aa);
+            paintLayers(p, from, to, below);
+        }
+        part.state = Part::Painted;
+        g.drawImage(0, 0, part.picture);
+    };
 
+    paintPart(m_below, 0, current, true);
     renderer.PaintLayer(g, doc.TCurveStruct[size_t(current)]);
 
     // A background layer over the current one replaces everything under it, which a transparent
@@ -159,11 +175,5 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
     }
     if (current + 1 == n)
         return;
-    if (!matches(m_above, doc, current + 1, n, aa)) {
-        keepPicture(m_above.picture, QImage::Format_ARGB32_Premultiplied);
-        m_above.picture.fill(Qt::transparent);
-        paintLayers(m_above.picture, current + 1, n, false);
-        remember(m_above, doc, current + 1, n, aa);
-    }
-    g.drawImage(0, 0, m_above.picture);
+    paintPart(m_above, current + 1, n, false);
 }

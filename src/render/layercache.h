@@ -31,11 +31,15 @@ public:
     void Clear();
 
 private:
+    /// A run of layers under or over the current one. Its picture is made only when the same run
+    /// comes twice in a row (a drag, a colour tried out): a run seen once is painted straight onto
+    /// the view, which costs no more than a plain painter would.
     struct Part {
-        std::vector<R_Curve> layers;  ///< what the picture shows
+        enum State { Unknown, Seen, Painted };
+        std::vector<R_Curve> layers;  ///< the run last asked for
         bool antialiased = false;
-        bool valid = false;
-        QImage picture;
+        State state = Unknown;
+        QImage picture;  ///< the run's picture when Painted; its memory kept either way
     };
     static bool matches(const Part &part, const PictoDocument &doc, int from, int to, bool antialiased);
     static void remember(Part &part, const PictoDocument &doc, int from, int to, bool antialiased);
