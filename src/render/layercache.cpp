@@ -135,16 +135,18 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
         return;
     }
 
-    // A run's picture is painted when the run comes the second time in a row, and used from then on.
+    // A short run's picture is painted when the run comes the second time in a row, a long run's
+    // at once (its layers cost far more than the picture's two passes); then it is used.
     const auto paintPart = [&](Part &part, int from, int to, bool below) {
         const bool same = matches(part, doc, from, to, aa);
         if (same && part.state == Part::Painted) {
             g.drawImage(0, 0, part.picture);
             return;
         }
-        if (!same) {
-            paintLayers(g, from, to, below);
+        if (!same)
             remember(part, doc, from, to, aa);
+        if (!same && to - from < SplitLayers) {
+            paintLayers(g, from, to, below);
             part.state = Part::Seen;
             return;
         }

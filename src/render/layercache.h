@@ -31,9 +31,9 @@ public:
     void Clear();
 
 private:
-    /// A run of layers under or over the current one. Its picture is made only when the same run
-    /// comes twice in a row (a drag, a colour tried out): a run seen once is painted straight onto
-    /// the view, which costs no more than a plain painter would.
+    /// A run of layers under or over the current one. A short run's picture is made only when the
+    /// same run comes twice in a row (a drag, a colour tried out): seen once, it is painted straight
+    /// onto the view, which costs no more than a plain painter would.
     struct Part {
         enum State { Unknown, Seen, Painted };
         std::vector<R_Curve> layers;  ///< the run last asked for
