@@ -33,7 +33,7 @@ public:
     LayerRenderer renderer;
     QBrush texture = makeTexture();
     EditViewPainter painter{renderer, texture};
-    QImage view{512, 512, QImage::Format_RGB32}, thumb, preview;
+    QImage view{512, 512, QImage::Format_RGB32}, thumb, preview, pure;
     LayerStackCache previewKeep;
 
     uint32_t ViewPixel(int x, int y) const override { return view.valid(x, y) ? view.pixel(x, y) : 0u; }
@@ -45,7 +45,11 @@ public:
     {
         thumb = RenderLayerThumb(renderer, texture, session.doc.TCurveStruct[session.doc.Ind_Curve]);
     }
-    void UpdatePreview() { preview = RenderPreview(RenderComposite(renderer, texture, session.doc, &previewKeep)); }
+    void UpdatePreview()
+    {
+        RenderCompositeInto(pure, renderer, texture, session.doc, &previewKeep);
+        preview = RenderPreview(pure);
+    }
 
     /// The snowman open, its body (layer 1) current, move-point mode, point 3 grabbed.
     BenchHost()
