@@ -107,6 +107,15 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
     const bool aa = g.testRenderHint(QPainter::Antialiasing);
     const QRect all(0, 0, 512, 512);
     auto paintLayers = [&](QPainter &p, int from, int to, bool withTexture) {
+        // A background layer replaces everything under it: the texture and the layers before the
+        // last one are not painted at all.
+        for (int i = to - 1; i >= from; --i) {
+            if (doc.TCurveStruct[size_t(i)].TypeC == KindBackground) {
+                from = i;
+                withTexture = false;
+                break;
+            }
+        }
         // A long run of layers is painted in two halves at once, the upper half on transparency
         // by the second core, then laid over the lower: the same picture, sooner. A background
         // layer in the upper half would have to clear the lower one, so such runs stay in one piece.

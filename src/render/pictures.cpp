@@ -20,8 +20,15 @@ void RenderCompositeInto(QImage &pure, LayerRenderer &renderer, const QBrush &te
         kept->PaintStack(g, doc, texture, renderer);
         return;
     }
-    g.fillRect(QRect(0, 0, 512, 512), texture);
-    for (int i = 0; i < doc.Dimension; ++i)
+    // A background layer replaces everything under it: nothing before the last one is painted.
+    int first = doc.Dimension - 1;
+    while (first >= 0 && doc.TCurveStruct[size_t(first)].TypeC != KindBackground)
+        --first;
+    if (first < 0) {
+        g.fillRect(QRect(0, 0, 512, 512), texture);
+        first = 0;
+    }
+    for (int i = first; i < doc.Dimension; ++i)
         renderer.PaintLayer(g, doc.TCurveStruct[i]);
 }
 
