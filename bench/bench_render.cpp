@@ -5,6 +5,11 @@
 #include "render/layerrenderer.h"
 #include "render/pictures.h"
 
+#include "callcost.h"
+#ifdef HAVE_CAIRO_REFERENCE
+#include "reference.h"
+#endif
+
 #include <benchmark/benchmark.h>
 
 #include <QBrush>
@@ -14,13 +19,18 @@
 
 #include <cmath>
 
+// The program's own texture (Base/A.pn of the build) when it is there.
 static QBrush makeTexture()
 {
+#ifdef HAVE_CAIRO_REFERENCE
+    return QBrush(BenchTexture());
+#else
     QImage tile(16, 16, QImage::Format_RGB32);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
             tile.setPixel(x, y, ((x ^ y) & 4) ? 0xFFC8D2D2u : 0xFFB4BEBEu);
     return QBrush(tile);
+#endif
 }
 
 static void BM_TextureFillFloor(benchmark::State &state)
@@ -43,11 +53,15 @@ static void repaintLoop(benchmark::State &state, const PictoDocument &doc)
     EditViewPainter painter(renderer, makeTexture());
     QImage view(512, 512, QImage::Format_RGB32);
     painter.RedrawImage(view, doc, true, true);  // the first label turns antialiasing on
+    painter.ForgetLayerPictures();
+    painter.RedrawImage(view, doc, true, true);
+    const CallCost cost;
     for (auto _ : state) {
         painter.ForgetLayerPictures();
         benchmark::DoNotOptimize(painter.RedrawImage(view, doc, true, true));
         benchmark::DoNotOptimize(view.constBits());
     }
+    cost.Report(state);
 }
 
 static void BM_RepaintSnowman(benchmark::State &state)
@@ -103,14 +117,17 @@ static void BM_DragPointStress200x40(benchmark::State &state)
     LayerRenderer renderer;
     EditViewPainter painter(renderer, makeTexture());
     QImage view(512, 512, QImage::Format_RGB32);
-    painter.RedrawImage(view, doc, true, true);
+    for (int warm = 0; warm < 3; ++warm)  // antialiasing on, then the other layers' pictures made
+        painter.RedrawImage(view, doc, true, true);
     TGPPointF &dragged = doc.TCurveStruct[100].XYPoints[0];
     int step = 0;
+    const CallCost cost;
     for (auto _ : state) {
         dragged.X = float(100 + step++ % 300);
         benchmark::DoNotOptimize(painter.RedrawImage(view, doc, true, true));
         benchmark::DoNotOptimize(view.constBits());
     }
+    cost.Report(state);
 }
 BENCHMARK(BM_DragPointStress200x40)->Unit(benchmark::kMicrosecond);
 
@@ -120,8 +137,11 @@ static void BM_PreviewRefresh(benchmark::State &state)
     const PictoDocument doc = state.range(0) ? stressDocument(200, 40) : ParseDocument(ExampleDocumentTemplate());
     LayerRenderer renderer;
     const QBrush texture = makeTexture();
+    benchmark::DoNotOptimize(RenderPreview(RenderComposite(renderer, texture, doc)).constBits());
+    const CallCost cost;
     for (auto _ : state)
         benchmark::DoNotOptimize(RenderPreview(RenderComposite(renderer, texture, doc)).constBits());
+    cost.Report(state);
 }
 BENCHMARK(BM_PreviewRefresh)->ArgName("stress")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
@@ -134,10 +154,13 @@ static void BM_PreviewRefreshDragStress(benchmark::State &state)
     LayerStackCache kept;
     const QBrush texture = makeTexture();
     int step = 0;
+    benchmark::DoNotOptimize(RenderPreview(RenderComposite(renderer, texture, doc, &kept)).constBits());
+    const CallCost cost;
     for (auto _ : state) {
         doc.TCurveStruct[100].XYPoints[0].X = float(100 + step++ % 300);
         benchmark::DoNotOptimize(RenderPreview(RenderComposite(renderer, texture, doc, &kept)).constBits());
     }
+    cost.Report(state);
 }
 BENCHMARK(BM_PreviewRefreshDragStress)->Unit(benchmark::kMicrosecond);
 
@@ -147,8 +170,11 @@ static void BM_LayerThumbUpdate(benchmark::State &state)
     const PictoDocument doc = ParseDocument(ExampleDocumentTemplate());
     LayerRenderer renderer;
     const QBrush texture = makeTexture();
+    benchmark::DoNotOptimize(RenderLayerThumb(renderer, texture, doc.TCurveStruct[1]).constBits());
+    const CallCost cost;
     for (auto _ : state)
         benchmark::DoNotOptimize(RenderLayerThumb(renderer, texture, doc.TCurveStruct[1]).constBits());
+    cost.Report(state);
 }
 BENCHMARK(BM_LayerThumbUpdate)->Unit(benchmark::kMicrosecond);
 
@@ -178,3 +204,58 @@ static void BM_RepaintStressOneKind(benchmark::State &state)
 }
 BENCHMARK(BM_RepaintStressOneKind)
     ->ArgName("kind")->DenseRange(KindBlob, KindDots)->Unit(benchmark::kMicrosecond);
+
+#ifdef HAVE_CAIRO_REFERENCE
+static PictoDocument referenceScene(bool stress)
+{
+    if (stress)
+        return stressDocument(200, 40);
+    PictoDocument doc = ParseDocument(ExampleDocumentTemplate());
+    doc.Ind_Curve = 1;
+    return doc;
+}
+
+// The program's own picture of the scene, for the pixel difference of the references.
+static QImage programPicture(const PictoDocument &doc)
+{
+    LayerRenderer renderer;
+    EditViewPainter painter(renderer, makeTexture());
+    QImage view(512, 512, QImage::Format_RGB32);
+    painter.RedrawImage(view, doc, true, true);
+    painter.ForgetLayerPictures();
+    painter.RedrawImage(view, doc, true, true);
+    return view;
+}
+
+// A straightforward QPainter renderer of the same scene, each frame from nothing.
+static void BM_ReferenceQPainter(benchmark::State &state)
+{
+    const PictoDocument doc = referenceScene(state.range(0) != 0);
+    QPainterReference reference(BenchTexture());
+    QImage view(512, 512, QImage::Format_RGB32);
+    reference.Paint(view, doc);
+    const CallCost cost;
+    for (auto _ : state) {
+        reference.Paint(view, doc);
+        benchmark::DoNotOptimize(view.constBits());
+    }
+    cost.Report(state);
+    state.counters["diff"] = MeanChannelDifference(view, programPicture(doc));
+}
+BENCHMARK(BM_ReferenceQPainter)->ArgName("stress")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The same scene drawn by Cairo on its own 512 x 512 surface.
+static void BM_ReferenceCairo(benchmark::State &state)
+{
+    const PictoDocument doc = referenceScene(state.range(0) != 0);
+    CairoReference reference(BenchTexture());
+    reference.Paint(doc);
+    const CallCost cost;
+    for (auto _ : state)
+        reference.Paint(doc);
+    cost.Report(state);
+    state.counters["diff"] = MeanChannelDifference(reference.Picture(), programPicture(doc));
+}
+BENCHMARK(BM_ReferenceCairo)->ArgName("stress")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+#endif

@@ -3,6 +3,49 @@
 #include "render/pictures.h"
 #include "render/pngfile.h"
 
+#include <QPixmap>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+// A list row whose icon is made the first time anything asks for it (the view paints only the rows
+// in sight) and kept from then on: a list of thousands of thumbnails fills at once.
+class LazyIconItem : public QListWidgetItem {
+public:
+    /// Made whole before the list holds it: the list may ask for its data at once.
+    static LazyIconItem *AddTo(QListWidget *list, const QString &text, std::function<QIcon()> make)
+    {
+        auto *item = new LazyIconItem(text, std::move(make));
+        list->addItem(item);
+        return item;
+    }
+
+    QVariant data(int role) const override
+    {
+        if (role != Qt::DecorationRole)
+            return QListWidgetItem::data(role);
+        if (!m_icon)
+            m_icon = m_make();
+        return *m_icon;
+    }
+    void setData(int role, const QVariant &value) override
+    {
+        if (role == Qt::DecorationRole)
+            m_icon = qvariant_cast<QIcon>(value);
+        QListWidgetItem::setData(role, value);
+    }
+
+private:
+    LazyIconItem(const QString &text, std::function<QIcon()> make) : QListWidgetItem(text), m_make(std::move(make)) {}
+
+    std::function<QIcon()> m_make;
+    mutable std::optional<QIcon> m_icon;
+};
+
+} // namespace
+
 void T_Form::applyButtonStates(const PropertyButtonStates &s)
 {
     // Pressing one button of an exclusive group releases the others; no handler runs.
@@ -47,12 +90,23 @@ void T_Form::FillLayerList()
     lv_Layers->setMovement(QListView::Static);
     lv_Layers->setResizeMode(QListView::Adjust);
     const PictoDocument &d = session.doc;
-    // Position p shows layer Dimension - 1 - p, captioned with its index: the top layer first.
+    // Position p shows layer Dimension - 1 - p, captioned with its index: the top layer first. Its
+    // thumbnail is drawn when the row first comes into view; a changed layer's is replaced at once.
+    QSize rowSize;
     for (int p = 0; p < d.Dimension; ++p) {
         const int k = d.Dimension - 1 - p;
-        auto *item = new QListWidgetItem(QString::number(k), lv_Layers);
-        item->setIcon(QIcon(QPixmap::fromImage(RenderLayerThumb(renderer, Br_txt, d.TCurveStruct[k]))));
+        auto *item = LazyIconItem::AddTo(lv_Layers, QString::number(k), [this, k] {
+            const PictoDocument &now = session.doc;
+            if (k >= now.Dimension)
+                return QIcon();
+            return QIcon(QPixmap::fromImage(RenderLayerThumb(renderer, Br_txt, now.TCurveStruct[size_t(k)])));
+        });
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        // Every row is as big as the first (the thumbnail outweighs any caption): measured once,
+        // the list lays its rows out without asking each one for its picture.
+        if (p == 0)
+            rowSize = lv_Layers->sizeHintForIndex(lv_Layers->model()->index(0, 0));
+        item->setSizeHint(rowSize);
     }
 }
 
@@ -68,7 +122,7 @@ void T_Form::UpdateLayerThumb()
 
 void T_Form::UpdatePreview()
 {
-    i_Pure = RenderComposite(renderer, Br_txt, session.doc, &previewKeep);
+    RenderCompositeInto(i_Pure, renderer, Br_txt, session.doc, &previewKeep);
     i_Picto->Picture = RenderPreview(i_Pure);
     i_Picto->update();
     if (m_previewRefreshed)
@@ -86,15 +140,17 @@ void T_Form::FillFileList()
     lv_ListFile->setWrapping(false);
     lv_ListFile->setMovement(QListView::Static);
     lv_ListFile->setSpacing(4);
+    // Each thumbnail file is read when its row first comes into view.
     for (const QString &name : m_shelf->Names()) {
         const QString bmp = folders.Base_R + name.left(name.size() - 4) + ".bmp";
-        QImage thumb = LoadBmpThumbnail(bmp, 64);
-        if (thumb.width() != 64 || thumb.height() != 64)
-            thumb = i_Dupl;
-        auto *item = new QListWidgetItem(lv_ListFile);
-        QIcon icon(QPixmap::fromImage(thumb));
-        icon.addPixmap(QPixmap::fromImage(thumb), QIcon::Selected);  // the chosen thumbnail keeps its colours
-        item->setIcon(icon);
+        auto *item = LazyIconItem::AddTo(lv_ListFile, QString(), [this, bmp] {
+            QImage thumb = LoadBmpThumbnail(bmp, 64);
+            if (thumb.width() != 64 || thumb.height() != 64)
+                thumb = i_Dupl;
+            QIcon icon(QPixmap::fromImage(thumb));
+            icon.addPixmap(QPixmap::fromImage(thumb), QIcon::Selected);  // the chosen thumbnail keeps its colours
+            return icon;
+        });
         item->setSizeHint(QSize(72, 72));
         item->setToolTip(name);  // the column has no captions: the hint names the document
     }

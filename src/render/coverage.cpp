@@ -222,13 +222,29 @@ void CoverageMask::addBand(QPointF a, QPointF b, double radius)
 QList<QPolygonF> CoverageMask::Flatten(const QPainterPath &path, double tolerance)
 {
     QList<QPolygonF> lines;
+    Flatten(path, lines, tolerance);
+    return lines;
+}
+
+void CoverageMask::Flatten(const QPainterPath &path, QList<QPolygonF> &lines, double tolerance)
+{
+    qsizetype used = 0;
+    const auto startLine = [&](QPointF p) {
+        if (used < lines.size()) {
+            lines[used].clear();  // keeps its memory
+            lines[used].append(p);
+        } else {
+            lines.append(QPolygonF{p});
+        }
+        ++used;
+    };
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
-        if (e.isMoveTo() || lines.isEmpty()) {
-            lines.append(QPolygonF{QPointF(e)});
+        if (e.isMoveTo() || used == 0) {
+            startLine(QPointF(e));
             continue;
         }
-        QPolygonF &line = lines.last();
+        QPolygonF &line = lines[used - 1];
         if (e.isLineTo() || i + 2 >= path.elementCount()) {
             line.append(QPointF(e));
             continue;
@@ -245,7 +261,7 @@ QList<QPolygonF> CoverageMask::Flatten(const QPainterPath &path, double toleranc
             line.append(u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3);
         }
     }
-    return lines;
+    lines.resize(used);
 }
 
 // The corner a miter join adds at p, on the outer side of a turn from direction d1 to d2 (unit

@@ -27,6 +27,8 @@ public:
     /// The path as polylines, each cubic cut into as few straight pieces as keep within tolerance
     /// pixels of it (Wang's bound on the second differences of its control points).
     static QList<QPolygonF> Flatten(const QPainterPath &path, double tolerance = 0.2);
+    /// The same polylines written into lines, reusing the memory its polylines already hold.
+    static void Flatten(const QPainterPath &path, QList<QPolygonF> &lines, double tolerance = 0.2);
 
     /// Adds every segment of every polyline: a stroke of width 2 * radius with miter joins, cut
     /// off as Qt::MiterJoin cuts them (miterLimit in pen widths, measured as QPen measures it).

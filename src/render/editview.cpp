@@ -38,9 +38,11 @@ void EditViewPainter::DrawPointOverlay(QPainter &g, const R_Curve &layer, bool n
     if (!numberAndPoint)
         return;
     const int n = std::min<int>(layer.Count, static_cast<int>(layer.XYPoints.size()));
+    while (int(m_labels.size()) < n)
+        m_labels.push_back(QString::number(m_labels.size()));
     for (int i = 0; i < n; ++i) {
         m_renderer.DrawDot(&g, layer.XYPoints[i], 5);
-        DrawPointNumber(g, layer.XYPoints[i], QString::number(i));
+        DrawPointNumber(g, layer.XYPoints[i], m_labels[size_t(i)]);
     }
 }
 

@@ -8,6 +8,9 @@
 #include <QBrush>
 #include <QFont>
 #include <QImage>
+#include <QString>
+
+#include <vector>
 
 
 /// Marker colour that pointer hit tests look for: opaque pure green.
@@ -38,6 +41,7 @@ private:
     QFont m_numberFont;
     qreal m_numberAscent = 0;
     LayerStackCache m_stack;
+    std::vector<QString> m_labels;  ///< the point numbers, made once
     bool m_antialias = false;
 };
 

@@ -1,6 +1,5 @@
 #include "render/layercache.h"
 
-#include <future>
 
 static bool sameLayer(const R_Curve &a, const R_Curve &b)
 {
@@ -15,7 +14,7 @@ static bool sameLayer(const R_Curve &a, const R_Curve &b)
 
 bool LayerStackCache::matches(const Part &part, const PictoDocument &doc, int from, int to, bool antialiased)
 {
-    if (!part.valid || part.antialiased != antialiased || part.layers.size() != size_t(to - from))
+    if (part.state == Part::Unknown || part.antialiased != antialiased || part.layers.size() != size_t(to - from))
         return false;
     for (int i = from; i < to; ++i)
         if (!sameLayer(part.layers[size_t(i - from)], doc.TCurveStruct[size_t(i)]))
@@ -27,13 +26,77 @@ void LayerStackCache::remember(Part &part, const PictoDocument &doc, int from, i
 {
     part.layers.assign(doc.TCurveStruct.begin() + from, doc.TCurveStruct.begin() + to);
     part.antialiased = antialiased;
-    part.valid = true;
 }
 
 void LayerStackCache::Clear()
 {
-    m_below = Part();
-    m_above = Part();
+    m_below.state = Part::Unknown;
+    m_above.state = Part::Unknown;
+}
+
+LayerStackCache::~LayerStackCache()
+{
+    if (!m_thread.joinable())
+        return;
+    {
+        const std::lock_guard<std::mutex> hold(m_lock);
+        m_quit = true;
+    }
+    m_wake.notify_all();
+    m_thread.join();
+}
+
+void LayerStackCache::helperLoop()
+{
+    std::unique_lock<std::mutex> hold(m_lock);
+    for (;;) {
+        m_wake.wait(hold, [this] { return m_jobPending || m_quit; });
+        if (m_quit)
+            return;
+        m_jobPending = false;
+        hold.unlock();
+        m_upper.fill(Qt::transparent);
+        {
+            QPainter p(&m_upper);
+            p.setRenderHint(QPainter::Antialiasing, m_jobAntialiased);
+            for (int i = m_jobFrom; i < m_jobTo; ++i)
+                m_helper.PaintLayer(p, m_jobDoc->TCurveStruct[size_t(i)]);
+        }
+        hold.lock();
+        m_jobDone = true;
+        m_wake.notify_all();
+    }
+}
+
+void LayerStackCache::startUpper(const PictoDocument &doc, int from, int to, bool antialiased)
+{
+    if (m_upper.size() != QSize(512, 512))
+        m_upper = QImage(512, 512, QImage::Format_ARGB32_Premultiplied);
+    if (!m_thread.joinable())
+        m_thread = std::thread([this] { helperLoop(); });
+    {
+        const std::lock_guard<std::mutex> hold(m_lock);
+        m_jobDoc = &doc;
+        m_jobFrom = from;
+        m_jobTo = to;
+        m_jobAntialiased = antialiased;
+        m_jobDone = false;
+        m_jobPending = true;
+    }
+    m_wake.notify_all();
+}
+
+void LayerStackCache::waitUpper()
+{
+    std::unique_lock<std::mutex> hold(m_lock);
+    m_wake.wait(hold, [this] { return m_jobDone; });
+}
+
+// A kept picture is made once and painted over afterwards.
+static void keepPicture(QImage &picture, QImage::Format format)
+{
+    if (picture.size() != QSize(512, 512) || picture.format() != format)
+        picture = QImage(512, 512, format);
 }
 
 void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QBrush &texture,
@@ -43,7 +106,16 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
     const int current = doc.Ind_Curve;
     const bool aa = g.testRenderHint(QPainter::Antialiasing);
     const QRect all(0, 0, 512, 512);
-    auto paintLayers = [&](QImage &onto, int from, int to, bool withTexture) {
+    auto paintLayers = [&](QPainter &p, int from, int to, bool withTexture) {
+        // A background layer replaces everything under it: the texture and the layers before the
+        // last one are not painted at all.
+        for (int i = to - 1; i >= from; --i) {
+            if (doc.TCurveStruct[size_t(i)].TypeC == KindBackground) {
+                from = i;
+                withTexture = false;
+                break;
+            }
+        }
         // A long run of layers is painted in two halves at once, the upper half on transparency
         // by the second core, then laid over the lower: the same picture, sooner. A background
         // layer in the upper half would have to clear the lower one, so such runs stay in one piece.
@@ -51,27 +123,18 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
         bool backgroundInUpper = false;
         for (int i = mid; i < to; ++i)
             backgroundInUpper = backgroundInUpper || doc.TCurveStruct[size_t(i)].TypeC == KindBackground;
-        std::future<QImage> upper;
-        if (to - from >= SplitLayers && !backgroundInUpper) {
-            upper = std::async(std::launch::async, [&, mid] {
-                QImage part(onto.size(), QImage::Format_ARGB32_Premultiplied);
-                part.fill(Qt::transparent);
-                QPainter p(&part);
-                p.setRenderHint(QPainter::Antialiasing, aa);
-                for (int i = mid; i < to; ++i)
-                    m_helper.PaintLayer(p, doc.TCurveStruct[size_t(i)]);
-                return part;
-            });
-        }
-        QPainter p(&onto);
-        p.setRenderHint(QPainter::Antialiasing, aa);
+        const bool split = to - from >= SplitLayers && !backgroundInUpper;
+        if (split)
+            startUpper(doc, mid, to, aa);
         if (withTexture)
             p.fillRect(all, texture);
-        const int lowerEnd = upper.valid() ? mid : to;
+        const int lowerEnd = split ? mid : to;
         for (int i = from; i < lowerEnd; ++i)
             renderer.PaintLayer(p, doc.TCurveStruct[size_t(i)]);
-        if (upper.valid())
-            p.drawImage(0, 0, upper.get());
+        if (split) {
+            waitUpper();
+            p.drawImage(0, 0, m_upper);
+        }
     };
 
     if (current < 0 || current >= n) {
@@ -81,13 +144,34 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
         return;
     }
 
-    if (!matches(m_below, doc, 0, current, aa)) {
-        m_below.picture = QImage(512, 512, QImage::Format_RGB32);
-        paintLayers(m_below.picture, 0, current, true);
-        remember(m_below, doc, 0, current, aa);
-    }
-    g.drawImage(0, 0, m_below.picture);
+    // A short run's picture is painted when the run comes the second time in a row, a long run's
+    // at once (its layers cost far more than the picture's two passes); then it is used.
+    const auto paintPart = [&](Part &part, int from, int to, bool below) {
+        const bool same = matches(part, doc, from, to, aa);
+        if (same && part.state == Part::Painted) {
+            g.drawImage(0, 0, part.picture);
+            return;
+        }
+        if (!same)
+            remember(part, doc, from, to, aa);
+        if (!same && to - from < SplitLayers) {
+            paintLayers(g, from, to, below);
+            part.state = Part::Seen;
+            return;
+        }
+        keepPicture(part.picture, below ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+        if (!below)
+            part.picture.fill(Qt::transparent);
+        {
+            QPainter p(&part.picture);
+            p.setRenderHint(QPainter::Antialiasing, aa);
+            paintLayers(p, from, to, below);
+        }
+        part.state = Part::Painted;
+        g.drawImage(0, 0, part.picture);
+    };
 
+    paintPart(m_below, 0, current, true);
     renderer.PaintLayer(g, doc.TCurveStruct[size_t(current)]);
 
     // A background layer over the current one replaces everything under it, which a transparent
@@ -102,11 +186,5 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
     }
     if (current + 1 == n)
         return;
-    if (!matches(m_above, doc, current + 1, n, aa)) {
-        m_above.picture = QImage(512, 512, QImage::Format_ARGB32_Premultiplied);
-        m_above.picture.fill(Qt::transparent);
-        paintLayers(m_above.picture, current + 1, n, false);
-        remember(m_above, doc, current + 1, n, aa);
-    }
-    g.drawImage(0, 0, m_above.picture);
+    paintPart(m_above, current + 1, n, false);
 }

@@ -104,11 +104,11 @@ void LayerRenderer::strokeDotted(QPainter &g, const QPainterPath &path)
     const bool fast = CoverageMask::Usable(g);
     if (fast)
         m_mask.Begin(g);
-    g.save();
-    g.setPen(Qt::NoPen);
-    g.setBrush(Pe_dot.color());
+    // Without the mask the dots go into one path filled once: one figure, as with the mask.
+    QPainterPath dots;
     qreal untilNext = 0;  // distance along the line to the next dot
-    for (const QPolygonF &poly : CoverageMask::Flatten(path)) {
+    CoverageMask::Flatten(path, m_lines);
+    for (const QPolygonF &poly : std::as_const(m_lines)) {
         for (int i = 1; i < poly.size(); ++i) {
             const QPointF a = poly[i - 1], b = poly[i];
             const qreal len = std::hypot(b.x() - a.x(), b.y() - a.y());
@@ -124,17 +124,20 @@ void LayerRenderer::strokeDotted(QPainter &g, const QPainterPath &path)
                 if (fast)
                     m_mask.AddDisc(p, w / 2);
                 else
-                    g.drawEllipse(p, w / 2, w / 2);
+                    dots.addEllipse(p, w / 2, w / 2);
             }
             if (at <= len)
                 at += (std::floor((len - at) / step) + 1) * step;  // the first dot past the end
             untilNext = at - len;
         }
     }
-    g.restore();
     // The dots of one line are one figure: where they overlap they are blended once.
-    if (fast)
+    if (fast) {
         m_mask.Flush(g, Pe_dot.color().rgba());
+    } else if (!dots.isEmpty()) {
+        dots.setFillRule(Qt::WindingFill);
+        g.fillPath(dots, Pe_dot.color());
+    }
 }
 
 // The outline of a line layer: open or closed by Closure (other values: nothing); at tension 0 a
@@ -187,7 +190,8 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
         // Width 0 is Qt's one-pixel cosmetic pen; wider lines go through the coverage mask.
         if (Pe_sol.widthF() >= 1 && CoverageMask::Usable(g)) {
             m_mask.Begin(g);
-            m_mask.AddPolylines(CoverageMask::Flatten(path), Pe_sol.widthF() / 2, Pe_sol.miterLimit(),
+            CoverageMask::Flatten(path, m_lines);
+            m_mask.AddPolylines(m_lines, Pe_sol.widthF() / 2, Pe_sol.miterLimit(),
                                 c.Closure == 1);
             m_mask.Flush(g, c.Color);
         } else {

@@ -43,6 +43,7 @@ private:
     void strokeDotted(QPainter &g, const QPainterPath &path);
 
     CoverageMask m_mask;  ///< fast antialiased strokes and discs, when the painter allows them
+    QList<QPolygonF> m_lines;  ///< the flattened outline of the layer being drawn, its memory kept
 
 public:
     /// Shared drawing objects; colour and width stay as last set.

@@ -9,25 +9,41 @@
 #include <QBuffer>
 #include <QPainter>
 
-QImage RenderComposite(LayerRenderer &renderer, const QBrush &texture, const PictoDocument &doc,
-                       LayerStackCache *kept)
+void RenderCompositeInto(QImage &pure, LayerRenderer &renderer, const QBrush &texture, const PictoDocument &doc,
+                         LayerStackCache *kept)
 {
+    if (pure.size() != QSize(512, 512) || pure.format() != QImage::Format_RGB32)
+        pure = QImage(512, 512, QImage::Format_RGB32);
     // Cleared with the texture first, so the composite never depends on what was drawn before.
-    QImage pure(512, 512, QImage::Format_RGB32);
     QPainter g(&pure);
     if (kept != nullptr) {
         kept->PaintStack(g, doc, texture, renderer);
-        return pure;
+        return;
     }
-    g.fillRect(QRect(0, 0, 512, 512), texture);
-    for (int i = 0; i < doc.Dimension; ++i)
+    // A background layer replaces everything under it: nothing before the last one is painted.
+    int first = doc.Dimension - 1;
+    while (first >= 0 && doc.TCurveStruct[size_t(first)].TypeC != KindBackground)
+        --first;
+    if (first < 0) {
+        g.fillRect(QRect(0, 0, 512, 512), texture);
+        first = 0;
+    }
+    for (int i = first; i < doc.Dimension; ++i)
         renderer.PaintLayer(g, doc.TCurveStruct[i]);
+}
+
+QImage RenderComposite(LayerRenderer &renderer, const QBrush &texture, const PictoDocument &doc,
+                       LayerStackCache *kept)
+{
+    QImage pure;
+    RenderCompositeInto(pure, renderer, texture, doc, kept);
     return pure;
 }
 
 QImage RenderLayerThumb(LayerRenderer &renderer, const QBrush &texture, const R_Curve &layer)
 {
-    QImage pure(512, 512, QImage::Format_RGB32);
+    // The full-size picture is only sampled: one per thread serves every thumbnail.
+    thread_local QImage pure(512, 512, QImage::Format_RGB32);
     {
         QPainter g(&pure);
         g.fillRect(QRect(0, 0, 512, 512), texture);

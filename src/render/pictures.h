@@ -17,6 +17,10 @@ inline const QColor TileCornerColor(241, 241, 241);
 /// other than the current one are kept there between calls (the preview refreshes after each edit).
 QImage RenderComposite(LayerRenderer &renderer, const QBrush &texture, const PictoDocument &doc,
                        LayerStackCache *kept = nullptr);
+/// The same composite painted into pure, which keeps its memory when it is already a 512 × 512
+/// RGB32 picture of its own (the preview refreshes after each edit without a new picture).
+void RenderCompositeInto(QImage &pure, LayerRenderer &renderer, const QBrush &texture, const PictoDocument &doc,
+                         LayerStackCache *kept = nullptr);
 /// One layer over the texture, reduced to 64 × 64 with a 3-pixel frame RGB(0xAA, 0x88, 0x77).
 QImage RenderLayerThumb(LayerRenderer &renderer, const QBrush &texture, const R_Curve &layer);
 /// The 72 × 72 preview tile: smooth reduction, rounded corners, antialiased grey frame.

@@ -569,6 +569,34 @@ TEST_F(EditWindowTest, EveryLayerCaptionIsWhollyVisible)
     }
 }
 
+// A thousand layers fill the list at once; a row far down shows its own layer when it comes into
+// view, and a layer changed before its row was ever seen shows the change.
+TEST_F(EditWindowTest, ALongLayerListShowsEachRowsOwnLayerWhenItComesIntoView)
+{
+    const R_Curve head = ParseDocument(ExampleDocumentTemplate()).TCurveStruct[1];
+    std::vector<R_Curve> layers(1000, head);
+    for (size_t i = 0; i < layers.size(); ++i)
+        layers[i].Color = 0xFF000000u | uint32_t(i * 0x010305u);
+    open(documentText(layers));
+    QListWidget *list = Control<QListWidget>(*form, "lv_Layers");
+    ASSERT_EQ(list->count(), 1000);
+    // Layer 1 (the next to last row) recoloured and made current from the list, unseen until now.
+    list->scrollToBottom();
+    QCoreApplication::processEvents();
+    list->setCurrentRow(998);
+    doc().TCurveStruct[1].Color = 0xFF00FF00u;
+    shelf().Session().StoreChange(StoreModify, 1);
+    LayerRenderer renderer;
+    const QBrush texture = LoadTexture(folder("Base"));
+    for (int row : {0, 500, 998, 999}) {
+        const QImage thumb = RenderLayerThumb(renderer, texture, doc().TCurveStruct[size_t(999 - row)]);
+        EXPECT_EQ(list->item(row)->icon().pixmap(thumb.size()).toImage().convertToFormat(QImage::Format_RGB32),
+                  thumb.convertToFormat(QImage::Format_RGB32))
+            << "row " << row;
+        EXPECT_EQ(list->visualItemRect(list->item(row)).size(), list->visualItemRect(list->item(0)).size());
+    }
+}
+
 TEST_F(EditWindowTest, ActionsThatCannotActSayWhy)
 {
     open(documentText({layerOf(KindSolid, three()), layerOf(KindBackground, {})}));
