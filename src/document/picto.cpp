@@ -21,6 +21,9 @@ static void checkIndex(const PictoDocument &doc, int index)
 
 static int appendCurve(PictoDocument &doc, R_Curve curve)
 {
+    // One more would wrap the 16-bit count to 0 and lose every layer; callers refuse it first.
+    if (doc.Dimension >= MaxLayers)
+        throw std::length_error("layer count");
     doc.TCurveStruct.resize(doc.Dimension);
     doc.TCurveStruct.push_back(std::move(curve));
     ++doc.Dimension;

@@ -35,6 +35,9 @@ struct PictoDocument {
 void XYToPolar(PictoDocument &doc);
 
 /// Appends a new layer of the given kind on top with count points at (−20, −20); returns its index.
+/// The most layers a document can have: its header counts them in 16 bits.
+inline constexpr int MaxLayers = 65535;
+
 int NewCurve(PictoDocument &doc, int32_t kind, int32_t count);
 /// Appends a copy of layer index on top; returns the copy's index.
 int DuplicateCurve(PictoDocument &doc, int index);

@@ -48,6 +48,10 @@ void PictoEditor::b_LayerClick(ControlTag tag)
     PictoDocument &d = doc();
     if (d.Dimension == 0 && tag != ControlTag::LayerAdd)
         return;
+    if (d.Dimension >= MaxLayers && (tag == ControlTag::LayerAdd || tag == ControlTag::LayerDuplicate)) {
+        status("Piktogram ma już 65 535 warstw, najwięcej, ile może mieć");
+        return;
+    }
     // The buttons act on the current layer, which the list shows selected.
     const int L = std::clamp<int>(d.Ind_Curve, 0, std::max(0, d.Dimension - 1));
     switch (tag) {

@@ -277,8 +277,9 @@ TEST(SessionChanges, EachOperationAnnouncesOnceWhatChangedAndTheLayer)
         ASSERT_EQ(a.changes.size(), 1u);
         const SessionChange &got = a.changes[0];
         EXPECT_EQ(got.what, c.kind);
-        if (c.kind == ChangeKind::Stored)
+        if (c.kind == ChangeKind::Stored) {
             EXPECT_EQ(got.store, c.store);
+        }
         EXPECT_EQ(got.layer, c.layer);
         EXPECT_EQ(got.textChanged, c.textChanged);
         EXPECT_EQ(got.OneLayer(), c.oneLayer);

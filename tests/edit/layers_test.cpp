@@ -264,3 +264,22 @@ TEST_F(LayerOpsTest, EachButtonAnnouncesItsStoreOnceAndUndoTheDocumentReRead)
     EXPECT_TRUE(h.changes[0].OneLayer());
     EXPECT_EQ(h.changes[0].layer, 2);
 }
+
+TEST(LayerLimit, AddAndDuplicateAreRefusedAtTheMostLayersAFileCounts)
+{
+    // One more layer would wrap the 16-bit count in the header to 0 and lose the document.
+    FakeHost h;
+    h.open(std::vector<R_Curve>(MaxLayers, layerOf(KindDots, {{1, 1}})));
+    const std::vector<std::string> before = h.session.rve_Items.Lines();
+    for (ControlTag tag : {ControlTag::LayerAdd, ControlTag::LayerDuplicate}) {
+        h.status.clear();
+        h.editor.b_LayerClick(tag);
+        EXPECT_EQ(h.doc.Dimension, MaxLayers) << int(tag);
+        EXPECT_EQ(h.session.rve_Items.Lines(), before) << int(tag);
+        EXPECT_EQ(h.status, "Piktogram ma już 65 535 warstw, najwięcej, ile może mieć") << int(tag);
+    }
+    // Below the limit a duplicate still goes in.
+    h.editor.b_LayerClick(ControlTag::LayerDelete);
+    h.editor.b_LayerClick(ControlTag::LayerDuplicate);
+    EXPECT_EQ(h.doc.Dimension, MaxLayers);
+}
