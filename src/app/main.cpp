@@ -32,6 +32,7 @@ static void printHelp()
               "  merisko --export-thumbnail WYJ.bmp PLIK.vkz\n"
               "                                zapisuje miniaturę 64 × 64 dokumentu, jak zapis\n"
               "  merisko --list-reference      wypisuje piktogramy wzorcowe z Base/: numer, nazwę i znaczenie\n"
+              "  merisko --version             wypisuje numer wersji programu\n"
               "  merisko --help                ta pomoc");
 }
 
@@ -106,6 +107,10 @@ int main(int argc, char **argv)
     if (argc == 2 && std::strcmp(argv[1], "--list-reference") == 0) {
         const QCoreApplication app(argc, argv);
         return ListReference(programFolders().Base_B);
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("Merisko " MERISKO_VERSION);
+        return 0;
     }
     if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
         if (argc < 3) {
