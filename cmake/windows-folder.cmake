@@ -27,7 +27,7 @@ if(TARGET Qt6::QWindowsVistaStylePlugin)
                    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> ${MERISKO_DIR}/styles/)
 endif()
 
-add_custom_command(TARGET merisko POST_BUILD
+add_custom_target(windows_folder ALL
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui>
           $<TARGET_FILE:Qt6::Widgets> ${WINDOWS_RUNTIME_DLLS} ${PNG_DLLS} ${MERISKO_DIR}/
   COMMAND ${CMAKE_COMMAND} -E make_directory ${MERISKO_DIR}/platforms ${MERISKO_DIR}/translations
@@ -36,3 +36,4 @@ add_custom_command(TARGET merisko POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QTBASE_PL} ${MERISKO_DIR}/translations/
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_CURRENT_LIST_DIR}/qt.conf ${MERISKO_DIR}/
   VERBATIM)
+add_dependencies(windows_folder merisko)
