@@ -59,6 +59,9 @@ static void printHelp()
               "  merisko --list-reference\n"
               "      wypisuje piktogramy wzorcowe z Base/: numer, nazwę i znaczenie\n"
               "      przykład: merisko --list-reference\n"
+              "  merisko --version\n"
+              "      wypisuje numer wersji programu\n"
+              "      przykład: merisko --version\n"
               "  merisko --help\n"
               "      ta pomoc\n"
               "      przykład: merisko --help\n"
@@ -113,6 +116,10 @@ int main(int argc, char **argv)
     if (argc == 2 && std::strcmp(argv[1], "--list-reference") == 0) {
         const QCoreApplication app(argc, argv);
         return ListReference(programFolders().Base_B);
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("Merisko " MERISKO_VERSION);
+        return 0;
     }
     if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
         if (argc < 3) {

@@ -6,6 +6,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include "document/nativepath.h"
+#endif
 
 namespace {
 
@@ -24,7 +27,11 @@ struct Descriptor {
 
 std::string ReadWholeFile(const std::string &path)
 {
+#ifdef _WIN32
+    const int fd = ::_wopen(NativePath(path).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+#else
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+#endif
     if (fd < 0)
         fail(path, errno);
     const Descriptor closer{fd};

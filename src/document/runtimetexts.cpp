@@ -53,7 +53,9 @@ std::string FileReasonText(int err)
     case EACCES:
     case EPERM: return "Odmowa dostępu.";
     case ENOSPC: return "Brak miejsca na dysku.";
+#ifdef EDQUOT  // not on Windows
     case EDQUOT: return "Przekroczono przydział miejsca na dysku.";
+#endif
     case EFBIG: return "Plik przekroczyłby dozwoloną wielkość.";
     case EROFS: return "Nośnik jest tylko do odczytu.";
     case EISDIR: return "To jest folder, a nie plik.";

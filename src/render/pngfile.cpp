@@ -5,7 +5,6 @@
 #include "document/readfile.h"
 #include "document/runtimetexts.h"
 
-#include <QFile>
 
 #include <png.h>
 
@@ -228,7 +227,7 @@ QImage LoadPngBitmap(const QString &path, int width, int height)
 {
     QByteArray bytes;
     try {
-        bytes = QByteArray::fromStdString(ReadWholeFile(QFile::encodeName(path).toStdString()));
+        bytes = QByteArray::fromStdString(ReadWholeFile(path.toStdString()));
     } catch (const FileError &e) {
         throw PictureError(QString::fromUtf8(e.what()));
     }
@@ -244,7 +243,7 @@ QImage LoadBmpThumbnail(const QString &path, int size)
 {
     std::string bytes;
     try {
-        bytes = ReadWholeFile(QFile::encodeName(path).toStdString());
+        bytes = ReadWholeFile(path.toStdString());
     } catch (const FileError &) {
         return {};
     }
@@ -258,8 +257,7 @@ QImage LoadBmpThumbnail(const QString &path, int size)
 void WritePictureFile(const QByteArray &bytes, const QString &path)
 {
     try {
-        WriteFileAtomically(QFile::encodeName(path).toStdString(),
-                            std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        WriteFileAtomically(path.toStdString(), std::string_view(bytes.constData(), std::size_t(bytes.size())));
     } catch (const FileError &e) {
         throw PictureError(QString::fromUtf8(e.what()));
     }

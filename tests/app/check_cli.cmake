@@ -1,3 +1,9 @@
+# merisko --version: the version of project(), exit 0.
+execute_process(COMMAND ${MERISKO} --version RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "Merisko ${VERSION}\n")
+  message(FATAL_ERROR "version: rc=${rc} out=${out}")
+endif()
+
 # merisko --check: exit 0 and a layer count for good files, exit 1 and a Polish error for a bad one.
 execute_process(COMMAND ${MERISKO} --check ${DATA}/snowman.vkz RESULT_VARIABLE rc OUTPUT_VARIABLE out)
 if(NOT rc EQUAL 0 OR NOT out MATCHES "snowman.vkz: 8 warstw")
