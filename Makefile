@@ -2,7 +2,7 @@ BUILD ?= build
 WINDOWS_BUILD ?= build-windows
 JOBS ?= 2
 
-.PHONY: deps build run test test-asan fuzz bench windows clean
+.PHONY: deps build run test test-asan fuzz bench windows release test-windows clean
 
 deps:
 	@scripts/install-deps
@@ -41,6 +41,14 @@ windows: deps
 	       -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
 	       -DMERISKO_HOST_BUILD=$(abspath $(BUILD)) >/dev/null && \
 	 cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+# dist/Merisko-<version>-windows-x64.zip and dist/Merisko-<version>-linux-x64.tar.gz.
+release: windows build
+	@scripts/release
+
+# The Windows release under Wine, compared with the Linux build.
+test-windows: release
+	@scripts/test-windows
 
 clean:
 	rm -rf $(BUILD) $(WINDOWS_BUILD)

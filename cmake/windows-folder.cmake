@@ -21,6 +21,18 @@ file(GLOB PNG_DLLS ${png_prefix}/../bin/libpng*.dll)
 # The Polish catalogue of Qt's own texts is the same file on every system.
 find_file(QTBASE_PL qtbase_pl.qm PATHS /usr/share/qt6/translations NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 
+set(svg_dll)
+if(TARGET Qt6::Svg)
+  set(svg_dll $<TARGET_FILE:Qt6::Svg>)
+endif()
+
+# The command line's picture exports run without a display, on the offscreen platform.
+set(offscreen_plugin)
+if(TARGET Qt6::QOffscreenIntegrationPlugin)
+  set(offscreen_plugin COMMAND ${CMAKE_COMMAND} -E copy_if_different
+                       $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin> ${MERISKO_DIR}/platforms/)
+endif()
+
 set(style_plugin)
 if(TARGET Qt6::QWindowsVistaStylePlugin)
   set(style_plugin COMMAND ${CMAKE_COMMAND} -E make_directory ${MERISKO_DIR}/styles
@@ -29,9 +41,10 @@ endif()
 
 add_custom_target(windows_folder ALL
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui>
-          $<TARGET_FILE:Qt6::Widgets> ${WINDOWS_RUNTIME_DLLS} ${PNG_DLLS} ${MERISKO_DIR}/
+          $<TARGET_FILE:Qt6::Widgets> ${svg_dll} ${WINDOWS_RUNTIME_DLLS} ${PNG_DLLS} ${MERISKO_DIR}/
   COMMAND ${CMAKE_COMMAND} -E make_directory ${MERISKO_DIR}/platforms ${MERISKO_DIR}/translations
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> ${MERISKO_DIR}/platforms/
+  ${offscreen_plugin}
   ${style_plugin}
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QTBASE_PL} ${MERISKO_DIR}/translations/
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_CURRENT_LIST_DIR}/qt.conf ${MERISKO_DIR}/

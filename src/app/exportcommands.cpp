@@ -19,7 +19,7 @@ void complain(const QString &text) { std::fprintf(stderr, "merisko: %s\n", qPrin
 
 PictoDocument readDocument(const QString &path)
 {
-    return ParseDocument(LoadPictoLines(QFile::encodeName(path).toStdString()), QFileInfo(path).fileName().toStdString());
+    return ParseDocument(LoadPictoLines(path.toStdString()), QFileInfo(path).fileName().toStdString());
 }
 
 /// The command's switches taken out of args, leaving the output and the documents in order.

@@ -14,6 +14,34 @@
 #include <cstring>
 #include <exception>
 #include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+
+/// Windows gives main() its arguments in the ANSI code page, which has no "ł" or "ż": the program
+/// takes them from the wide command line instead, as UTF-8 like everywhere else.
+static char **utf8Arguments(int &argc)
+{
+    static std::vector<std::string> texts;
+    static std::vector<char *> pointers;
+    wchar_t **wide = CommandLineToArgvW(GetCommandLineW(), &argc);
+    for (int i = 0; i < argc; ++i) {
+        const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string text(bytes > 0 ? bytes - 1 : 0, '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, text.data(), bytes, nullptr, nullptr);
+        texts.push_back(std::move(text));
+    }
+    LocalFree(wide);
+    for (std::string &text : texts)
+        pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    // The console shows what the program prints (Polish texts in UTF-8) as written.
+    SetConsoleOutputCP(CP_UTF8);
+    return pointers.data();
+}
+#endif
 
 static void printHelp()
 {
@@ -78,7 +106,11 @@ static int checkDocuments(int argc, char **argv)
     for (int i = 2; i < argc; ++i) {
         const std::string path = argv[i];
         try {
+#ifdef _WIN32
+            const std::string name = path.substr(path.find_last_of("/\\") + 1);  // C:\Dokumenty\Dom.vkz too
+#else
             const std::string name = path.substr(path.find_last_of('/') + 1);
+#endif
             const PictoDocument doc = ParseDocument(LoadPictoLines(path), name);
             std::printf("%s: %d %s\n", path.c_str(), doc.Dimension,
                         PolishPlural(doc.Dimension, "warstwa", "warstwy", "warstw"));
@@ -102,12 +134,15 @@ static int exportPictures(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QStringList args;
     for (int i = 2; i < argc; ++i)
-        args.append(QString::fromLocal8Bit(argv[i]));
+        args.append(QString::fromUtf8(argv[i]));
     return RunExportCommand(QString::fromLatin1(argv[1]), args, programFolders().Base_B);
 }
 
 int main(int argc, char **argv)
 {
+#ifdef _WIN32
+    argv = utf8Arguments(argc);
+#endif
     if (argc == 1 || (argc == 2 && std::strcmp(argv[1], "--quit-after-start") == 0))
         return RunEditor(argc, argv, argc == 2);
     for (const char *command : {"--export-png", "--export-svg", "--export-thumbnail", "--worksheet"})

@@ -1,4 +1,5 @@
 #include "books/bookpage.h"
+#include "reference/cp1250.h"
 
 #include "document/errors.h"
 
@@ -29,6 +30,21 @@ QByteArray readFile(const QString &path)
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return QByteArray::fromStdString(bytes.str());
+}
+
+/// The page as UTF-8. Pages are written in Windows-1250, which Qt decodes only where it has ICU
+/// (not on Windows): the program decodes them itself and says so in the declaration.
+QByteArray asUtf8(QByteArray page)
+{
+    static const QRegularExpression declared(QStringLiteral("^(<\\?xml[^>]*encoding=[\"'])windows-1250([\"'])"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QString head = QString::fromLatin1(page.left(100));
+    const QRegularExpressionMatch m = declared.match(head);
+    if (!m.hasMatch())
+        return page;
+    const QByteArray rest = page.mid(m.capturedLength(0));
+    return (m.captured(1) + QStringLiteral("UTF-8") + m.captured(2)).toLatin1()
+           + QByteArray::fromStdString(DecodeWindows1250(std::string_view(rest.constData(), size_t(rest.size()))));
 }
 
 bool flag(const QXmlStreamAttributes &a, const char *name)
@@ -215,5 +231,5 @@ private:
 
 BookPage ReadBookPage(const QString &path)
 {
-    return PageReader(readFile(path), path, QFileInfo(path).absolutePath()).read();
+    return PageReader(asUtf8(readFile(path)), path, QFileInfo(path).absolutePath()).read();
 }

@@ -8,10 +8,18 @@
 
 #include <QBuffer>
 #include <QPainter>
+#if MERISKO_SVG
 #include <QSvgGenerator>
+#endif
 
 void WriteExportSvg(const PictoDocument &doc, const QImage &startPicture, const QString &path)
 {
+#if !MERISKO_SVG
+    (void)doc;
+    (void)startPicture;
+    throw PictureError(QStringLiteral("Nie można zapisać pliku „%1”: ta wersja programu została zbudowana bez "
+                                      "zapisu SVG.").arg(path));
+#else
     // Drawn in memory first: the file itself is written by the one writer that checks every byte.
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -30,6 +38,7 @@ void WriteExportSvg(const PictoDocument &doc, const QImage &startPicture, const 
     PaintExportVector(g, startPicture, doc, QRectF(0, 0, 512, 512));
     g.end();
     WritePictureFile(bytes, path);
+#endif
 }
 
 void WriteExportPictureAt(const PictoDocument &doc, const QImage &startPicture, int size, const QString &path)

@@ -32,7 +32,7 @@ QString WriteFolderWorksheet(const ProgramFolders &folders, const QStringList &l
         try {
             const QString file = folders.Base_R + name;
             items.append({WorksheetName(name),
-                          ParseDocument(LoadPictoLines(QFile::encodeName(file).toStdString()), name.toStdString())});
+                          ParseDocument(LoadPictoLines(file.toStdString()), name.toStdString())});
         } catch (const std::exception &e) {
             unread << QString::fromUtf8(e.what());
         }

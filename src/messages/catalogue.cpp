@@ -48,8 +48,10 @@ void InstallMessageCatalogue(QCoreApplication &app)
     const QLocale polish(QLocale::Polish, QLocale::Poland);
     QLocale::setDefault(polish);
     // Without Qt's Polish files our table still covers the texts users meet.
+    // The program folder's own copy first (a release carries it), then the system's.
     auto *qt = new QTranslator(&app);
-    if (qt->load(polish, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt->load(polish, "qtbase", "_", QCoreApplication::applicationDirPath() + "/translations")
+        || qt->load(polish, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     else
         delete qt;
