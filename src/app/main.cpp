@@ -37,6 +37,13 @@ static char **utf8Arguments(int &argc)
     for (std::string &text : texts)
         pointers.push_back(text.data());
     pointers.push_back(nullptr);
+    // The program is a window program (no console of its own beside the editor): the command-line
+    // tools print into the console they were started from, unless their output goes elsewhere.
+    const auto unset = [](DWORD which) { return GetFileType(GetStdHandle(which)) == FILE_TYPE_UNKNOWN; };
+    if (unset(STD_OUTPUT_HANDLE) && unset(STD_ERROR_HANDLE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+    }
     // The console shows what the program prints (Polish texts in UTF-8) as written.
     SetConsoleOutputCP(CP_UTF8);
     return pointers.data();
