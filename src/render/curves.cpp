@@ -56,3 +56,26 @@ QPainterPath PolylinePath(const TGPPointF *pts, int n, bool closed)
         path.closeSubpath();
     return path;
 }
+
+bool SegmentInside(QPointF a, QPointF b, const QRectF &r, qreal len, qreal &from, qreal &to)
+{
+    qreal t0 = 0, t1 = 1;
+    // Each edge of r keeps the parameters t with p·t ≤ q.
+    const auto keep = [&](qreal p, qreal q) {
+        if (p == 0)
+            return q >= 0;
+        const qreal t = q / p;
+        if (p < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        return t0 <= t1;
+    };
+    const qreal dx = b.x() - a.x(), dy = b.y() - a.y();
+    if (!keep(-dx, a.x() - r.left()) || !keep(dx, r.right() - a.x()) || !keep(-dy, a.y() - r.top())
+        || !keep(dy, r.bottom() - a.y()))
+        return false;
+    from = t0 * len;
+    to = t1 * len;
+    return true;
+}

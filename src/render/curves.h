@@ -16,3 +16,7 @@ QPainterPath ClosedCardinalPath(const TGPPointF *pts, int n, float tension);
 /// Broken line through the first n points; closed when closed is true. Fewer than 2 points give
 /// an empty path.
 QPainterPath PolylinePath(const TGPPointF *pts, int n, bool closed);
+
+/// The part of the segment a→b (of length len) that lies in r, as distances from a along it;
+/// false when none does. Dotted lines place only the dots that can touch what is drawn.
+bool SegmentInside(QPointF a, QPointF b, const QRectF &r, qreal len, qreal &from, qreal &to);

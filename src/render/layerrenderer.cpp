@@ -53,30 +53,6 @@ void LayerRenderer::DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius)
 
 namespace {
 
-// The part of the segment a→b (of length len) that lies in r, as distances from a; false when none.
-bool partInside(QPointF a, QPointF b, const QRectF &r, qreal len, qreal &from, qreal &to)
-{
-    qreal t0 = 0, t1 = 1;
-    // Each edge of r keeps the parameters t with p·t ≤ q.
-    const auto keep = [&](qreal p, qreal q) {
-        if (p == 0)
-            return q >= 0;
-        const qreal t = q / p;
-        if (p < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        return t0 <= t1;
-    };
-    const qreal dx = b.x() - a.x(), dy = b.y() - a.y();
-    if (!keep(-dx, a.x() - r.left()) || !keep(dx, r.right() - a.x()) || !keep(-dy, a.y() - r.top())
-        || !keep(dy, r.bottom() - a.y()))
-        return false;
-    from = t0 * len;
-    to = t1 * len;
-    return true;
-}
-
 // The painter's surface in the coordinates of the layer's points, grown by margin.
 QRectF paintedArea(const QPainter &g, qreal margin)
 {
@@ -115,7 +91,7 @@ void LayerRenderer::strokeDotted(QPainter &g, const QPainterPath &path)
             qreal at = untilNext;
             qreal from = 0, to = len;
             const bool inside = area.contains(a) && area.contains(b);
-            if (!inside && !partInside(a, b, area, len, from, to))
+            if (!inside && !SegmentInside(a, b, area, len, from, to))
                 from = to = -1;  // nothing to draw on this segment
             if (at < from)
                 at += std::ceil((from - at) / step) * step;  // the first dot in the area

@@ -33,29 +33,6 @@ QPainterPath outline(const TGPPointF *pts, int n, const R_Curve &c, bool brokenA
     return onCentres(closed ? ClosedCardinalPath(pts, n, c.Tension) : OpenCardinalPath(pts, n, c.Tension));
 }
 
-// The part of the segment a→b (of length len) inside r, as distances from a; false when none.
-bool clipSegment(QPointF a, QPointF b, const QRectF &r, qreal len, qreal &from, qreal &to)
-{
-    qreal t0 = 0, t1 = 1;
-    const auto keep = [&](qreal p, qreal q) {
-        if (p == 0)
-            return q >= 0;
-        const qreal t = q / p;
-        if (p < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        return t0 <= t1;
-    };
-    const qreal dx = b.x() - a.x(), dy = b.y() - a.y();
-    if (!keep(-dx, a.x() - r.left()) || !keep(dx, r.right() - a.x()) || !keep(-dy, a.y() - r.top())
-        || !keep(dy, r.bottom() - a.y()))
-        return false;
-    from = t0 * len;
-    to = t1 * len;
-    return true;
-}
-
 // Round dots of diameter w every 2w along path, the first on its start, placed along the same
 // flattened curve as the raster renderer's dots so that the two never drift apart. Only the dots
 // that can touch the view are kept: a line millions of pixels long costs what its visible part does.
@@ -71,7 +48,7 @@ QPainterPath dottedFigure(const QPainterPath &path, qreal w)
             const QPointF a = poly[i - 1], b = poly[i];
             const qreal len = std::hypot(b.x() - a.x(), b.y() - a.y());
             qreal at = untilNext, from = 0, to = len;
-            if (!clipSegment(a, b, area, len, from, to))
+            if (!SegmentInside(a, b, area, len, from, to))
                 from = to = -1;
             if (at < from)
                 at += std::ceil((from - at) / step) * step;
