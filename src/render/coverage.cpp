@@ -8,13 +8,16 @@
 
 bool CoverageMask::Usable(const QPainter &g)
 {
-    return g.isActive() && g.device() != nullptr && g.testRenderHint(QPainter::Antialiasing)
-        && g.transform().isIdentity() && !g.hasClipping() && g.opacity() == 1.0
+    return g.isActive() && g.device() != nullptr && g.transform().isIdentity() && !g.hasClipping() && g.opacity() == 1.0
         && g.compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
 void CoverageMask::Begin(const QPainter &g)
 {
+    // Aliased painting covers the pixels whose centres lie inside the shape: the fringe, half a
+    // pixel either side of the edge where antialiased coverage fades, shrinks to nothing.
+    m_hard = !g.testRenderHint(QPainter::Antialiasing);
+    m_soft = m_hard ? 0.0 : 0.5;
     const int w = g.device()->width(), h = g.device()->height();
     if (w == m_w && h == m_h)
         return;
@@ -46,6 +49,14 @@ static inline bool pixelRange(double lo, double hi, int w, int &x0, int &x1)
 
 static inline uint8_t coverOf(double c) { return c >= 1 ? 255 : uint8_t(c * 255 + 0.5); }
 
+inline uint8_t CoverageMask::coverage(double c) const { return m_hard ? 255 : coverOf(c); }
+
+// Hard edges of lines take a pixel whose centre lies exactly on the edge only on the
+// shape's right and top sides, as Qt's aliased painting does: a line of odd width through pixel
+// centres is that many pixels wide, not one more. Those shapes are moved right and up by this much
+// to get that; discs stay whole and even about their centres, as Qt's are.
+constexpr double HardNudge = 1.0 / 1024;
+
 void CoverageMask::markDirty(int x0, int x1, int y)
 {
     if (m_dirty.isEmpty()) {
@@ -60,13 +71,13 @@ void CoverageMask::markDirty(int x0, int x1, int y)
 
 const CoverageMask::Stamp &CoverageMask::stampFor(int halves, int fx, int fy)
 {
-    std::vector<Stamp> &set = m_stamps[halves];
+    std::vector<Stamp> &set = m_stamps[halves * 2 + (m_hard ? 1 : 0)];
     if (set.empty())
         set.resize(64);
     Stamp &st = set[size_t(fy * 8 + fx)];
     if (!st.cover.empty())
         return st;
-    const double R = halves / 2.0 + 0.5;
+    const double R = halves / 2.0 + m_soft;
     st.reach = int(std::ceil(R)) + 1;
     st.side = 2 * st.reach + 1;
     st.cover.assign(size_t(st.side) * size_t(st.side), 0);
@@ -75,7 +86,7 @@ const CoverageMask::Stamp &CoverageMask::stampFor(int halves, int fx, int fy)
         for (int x = 0; x < st.side; ++x) {
             const double ex = x - st.reach + 0.5 - cx, ey = y - st.reach + 0.5 - cy;
             const double c = R - std::sqrt(ex * ex + ey * ey);
-            st.cover[size_t(y) * size_t(st.side) + size_t(x)] = c <= 0 ? 0 : coverOf(c);
+            st.cover[size_t(y) * size_t(st.side) + size_t(x)] = c <= 0 ? 0 : coverage(c);
         }
     }
     return st;
@@ -105,8 +116,8 @@ void CoverageMask::AddDisc(QPointF c, double radius)
         m_dirty |= QRect(QPoint(x0, y0), QPoint(x1, y1));
         return;
     }
-    const double R = radius + 0.5;   // coverage fades to nothing half a pixel outside the edge
-    const double Ri = radius - 0.5;  // and is full half a pixel inside it
+    const double R = radius + m_soft;   // coverage fades to nothing half a pixel outside the edge
+    const double Ri = radius - m_soft;  // and is full half a pixel inside it
     const int y0 = std::max(0, pixelIndex(std::floor(c.y() - R)));
     const int y1 = std::min(m_h - 1, pixelIndex(std::ceil(c.y() + R)));
     for (int y = y0; y <= y1; ++y) {
@@ -137,7 +148,7 @@ void CoverageMask::AddDisc(QPointF c, double radius)
             const double d2 = ex * ex + dy * dy;
             if (d2 >= R * R)
                 continue;
-            const uint8_t v = coverOf(R - std::sqrt(d2));
+            const uint8_t v = coverage(R - std::sqrt(d2));
             if (v > row[x])
                 row[x] = v;
         }
@@ -149,11 +160,15 @@ void CoverageMask::AddDisc(QPointF c, double radius)
 // inside the segment, covered by R minus their distance across it — linear along a row.
 void CoverageMask::addBand(QPointF a, QPointF b, double radius)
 {
+    if (m_hard) {
+        a -= QPointF(-HardNudge, HardNudge);
+        b -= QPointF(-HardNudge, HardNudge);
+    }
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     const double len = std::hypot(dx, dy);
     if (m_w == 0 || len == 0 || !(radius >= 0))
         return;
-    const double R = radius + 0.5, Ri = radius - 0.5;
+    const double R = radius + m_soft, Ri = radius - m_soft;
     const double nx = -dy / len, ny = dx / len;  // unit normal
     const double ux = dx / len, uy = dy / len;   // unit direction
     // Corners of the band reach |ny| R + |uy| len... beyond a and b vertically.
@@ -211,7 +226,7 @@ void CoverageMask::addBand(QPointF a, QPointF b, double radius)
             const double c = R - std::abs(nx * (x + 0.5) + base);
             if (c <= 0)
                 continue;
-            const uint8_t v = coverOf(c);
+            const uint8_t v = coverage(c);
             if (v > row[x])
                 row[x] = v;
         }
@@ -283,6 +298,8 @@ void CoverageMask::addMiter(QPointF p, QPointF d1, QPointF d2, double radius, do
         AddDisc(p, radius);
         return;
     }
+    if (m_hard)
+        p -= QPointF(-HardNudge, HardNudge);
     const double s = cross < 0 ? -1 : 1;
     const QPointF n1 = s * QPointF(d1.y(), -d1.x()), n2 = s * QPointF(d2.y(), -d2.x());  // outward
     struct Edge {
@@ -335,8 +352,8 @@ void CoverageMask::addMiter(QPointF p, QPointF d1, QPointF d2, double radius, do
         bool empty = false, innerEmpty = false;
         for (int i = 0; i < count; ++i) {
             const Edge &e = edges[i];
-            const double reach = e.c + (e.soft ? 0.5 : 0) - e.b * ry;
-            const double full = e.c - (e.soft ? 0.5 : 0) - e.b * ry;
+            const double reach = e.c + (e.soft ? m_soft : 0) - e.b * ry;
+            const double full = e.c - (e.soft ? m_soft : 0) - e.b * ry;
             if (e.a > 0) {
                 hi = std::min(hi, reach * e.ia);
                 ihi = std::min(ihi, full * e.ia);
@@ -370,10 +387,10 @@ void CoverageMask::addMiter(QPointF p, QPointF d1, QPointF d2, double radius, do
             const double rx = x + 0.5 - p.x();
             double c = 1;
             for (int i = 0; i < softCount; ++i)
-                c = std::min(c, soft[i].c + 0.5 - (soft[i].a * rx + soft[i].b * ry));
+                c = std::min(c, soft[i].c + m_soft - (soft[i].a * rx + soft[i].b * ry));
             if (c <= 0)
                 continue;
-            const uint8_t v = coverOf(c);
+            const uint8_t v = coverage(c);
             if (v > row[x])
                 row[x] = v;
         }
@@ -443,18 +460,24 @@ static QImage *directTarget(QPainter &g)
     return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied ? img : nullptr;
 }
 
+// The premultiplied shade of argb for every coverage value, made when the colour changes.
+void CoverageMask::prepareShade(uint32_t argb)
+{
+    if (argb == m_shadeOf && m_shadeReady)
+        return;
+    const int a = int(argb >> 24), r = int((argb >> 16) & 0xFF), gr = int((argb >> 8) & 0xFF),
+              b = int(argb & 0xFF);
+    for (int c = 0; c < 256; ++c)
+        m_shade[c] = qPremultiply(qRgba(r, gr, b, (a * c + 127) / 255));
+    m_shadeOf = argb;
+    m_shadeReady = true;
+}
+
 void CoverageMask::Flush(QPainter &g, uint32_t argb)
 {
     if (m_dirty.isEmpty())
         return;
-    if (argb != m_shadeOf || !m_shadeReady) {
-        const int a = int(argb >> 24), r = int((argb >> 16) & 0xFF), gr = int((argb >> 8) & 0xFF),
-                  b = int(argb & 0xFF);
-        for (int c = 0; c < 256; ++c)
-            m_shade[c] = qPremultiply(qRgba(r, gr, b, (a * c + 127) / 255));
-        m_shadeOf = argb;
-        m_shadeReady = true;
-    }
+    prepareShade(argb);
     const int left = m_dirty.left(), right = m_dirty.right();
     if (QImage *img = directTarget(g)) {
         // Source-over of the premultiplied shade, pixel by pixel, skipping uncovered runs.

@@ -1,7 +1,8 @@
 #pragma once
-// Antialiased strokes (round caps, miter joins) and discs, rasterised by distance to the line and
-// blended through QPainter::drawImage. Much cheaper than Qt's stroker for the wide, many-jointed
-// lines of a pictogram, with the same look: full cover up to half the width, a one-pixel soft edge.
+// Strokes (round caps, miter joins) and discs, rasterised by distance to the line and blended into
+// the painter's picture. Much cheaper than Qt's stroker for the wide, many-jointed lines of a
+// pictogram, with the same look: antialiased, full cover up to half the width and a one-pixel soft
+// edge; aliased, every pixel whose centre lies inside.
 
 #include <QImage>
 #include <QPainter>
@@ -15,11 +16,12 @@
 
 class CoverageMask {
 public:
-    /// True when g paints antialiased, untransformed and unclipped, in source-over mode: the only
-    /// state in which this mask's picture matches what Qt would paint.
+    /// True when g paints untransformed and unclipped, in source-over mode: the only state in
+    /// which this mask's picture matches what Qt would paint.
     static bool Usable(const QPainter &g);
 
-    /// Prepares the mask for g's device; call before adding shapes to paint on it.
+    /// Prepares the mask for g's device; call before adding shapes to paint on it. The shapes get
+    /// soft edges when g antialiases, hard ones (a pixel wholly in or out) when it does not.
     void Begin(const QPainter &g);
 
     /// Adds the disc of the given radius centred on c (pixels of the device).
@@ -45,19 +47,25 @@ private:
         int reach = 0, side = 0;     ///< pixels from the centre pixel to the edge; side = 2 reach + 1
         std::vector<uint8_t> cover;  ///< side x side coverage values
     };
-    /// The disc of radius halves / 2 centred fx / 8, fy / 8 into its centre pixel, made once.
+    /// The disc of radius halves / 2 centred fx / 8, fy / 8 into its centre pixel, made once for
+    /// soft and once for hard edges.
     const Stamp &stampFor(int halves, int fx, int fy);
+    /// The byte of coverage c (in pixels of depth past the outer edge of the soft fringe).
+    uint8_t coverage(double c) const;
     void addBand(QPointF a, QPointF b, double radius);
     void addMiter(QPointF p, QPointF d1, QPointF d2, double radius, double miterLimit);
     void markDirty(int x0, int x1, int y);
+    void prepareShade(uint32_t argb);
 
     int m_w = 0, m_h = 0;
+    bool m_hard = false;           ///< aliased: every pixel wholly covered or not at all
+    double m_soft = 0.5;           ///< half the width of the soft edge: 0.5 pixels, 0 when hard
     std::vector<uint8_t> m_cover;  ///< 0..255 coverage per device pixel
     QRect m_dirty;                 ///< pixels that may be non-zero
     QImage m_layer;                ///< colour times coverage, premultiplied
     QRgb m_shade[256];             ///< premultiplied colour for each coverage value
     uint32_t m_shadeOf = 0;        ///< the colour m_shade was made for
     bool m_shadeReady = false;
-    std::unordered_map<int, std::vector<Stamp>> m_stamps;  ///< by radius in half pixels
+    std::unordered_map<int, std::vector<Stamp>> m_stamps;  ///< by radius in half pixels and hardness
     std::vector<QPointF> m_points, m_directions;            ///< one polyline's joints, kept for reuse
 };

@@ -19,6 +19,16 @@ double ink(const QImage &img)
     return sum;
 }
 
+// Pixels whose green differs by more than a quarter of its range.
+int farPixels(const QImage &a, const QImage &b)
+{
+    int far = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            far += std::abs(qGreen(a.pixel(x, y)) - qGreen(b.pixel(x, y))) > 64;
+    return far;
+}
+
 QImage white()
 {
     QImage img(200, 200, QImage::Format_RGB32);
@@ -27,8 +37,9 @@ QImage white()
 }
 }
 
-// The mask's stroke against Qt's own stroker with round caps and miter joins: the same amount of
-// ink and nearly the same pixels, also where sharp corners are cut off and where a line turns back.
+// The mask's stroke against Qt's own stroker with round caps and miter joins, antialiased and
+// aliased: the same amount of ink and nearly the same pixels, also where sharp corners are cut off
+// and where a line turns back.
 TEST(CoverageMask, StrokeMatchesQtStroker)
 {
     app();
@@ -65,30 +76,29 @@ TEST(CoverageMask, StrokeMatchesQtStroker)
         {"sharp polygon w5", closedSharp, 5, true},
     };
     const double limit = std::sqrt(99.0) / 2;
-    for (const Case &c : cases) {
-        QImage qt = white(), ours = white();
-        {
-            QPainter g(&qt);
-            g.setRenderHint(QPainter::Antialiasing);
-            QPen pen(Qt::black, c.width, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
-            pen.setMiterLimit(limit);
-            g.strokePath(c.path, pen);
+    for (const bool aa : {true, false}) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(testing::Message() << c.name << (aa ? ", antialiased" : ", aliased"));
+            QImage qt = white(), ours = white();
+            {
+                QPainter g(&qt);
+                g.setRenderHint(QPainter::Antialiasing, aa);
+                QPen pen(Qt::black, c.width, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+                pen.setMiterLimit(limit);
+                g.strokePath(c.path, pen);
+            }
+            {
+                QPainter g(&ours);
+                g.setRenderHint(QPainter::Antialiasing, aa);
+                ASSERT_TRUE(CoverageMask::Usable(g));
+                CoverageMask mask;
+                mask.Begin(g);
+                mask.AddPolylines(CoverageMask::Flatten(c.path), c.width / 2, limit, c.closed);
+                mask.Flush(g, 0xFF000000u);
+            }
+            EXPECT_NEAR(ink(ours), ink(qt), ink(qt) * 0.02);
+            EXPECT_LT(farPixels(ours, qt), aa ? 40 : 60);
         }
-        {
-            QPainter g(&ours);
-            g.setRenderHint(QPainter::Antialiasing);
-            ASSERT_TRUE(CoverageMask::Usable(g));
-            CoverageMask mask;
-            mask.Begin(g);
-            mask.AddPolylines(CoverageMask::Flatten(c.path), c.width / 2, limit, c.closed);
-            mask.Flush(g, 0xFF000000u);
-        }
-        EXPECT_NEAR(ink(ours), ink(qt), ink(qt) * 0.02) << c.name;
-        int far = 0;
-        for (int y = 0; y < 200; ++y)
-            for (int x = 0; x < 200; ++x)
-                far += std::abs(qGreen(ours.pixel(x, y)) - qGreen(qt.pixel(x, y))) > 64;
-        EXPECT_LT(far, 40) << c.name;
     }
 }
 
@@ -134,7 +144,7 @@ TEST(CoverageMask, NotUsedWhenThePainterWouldDrawDifferently)
     app();
     QImage img = white();
     QPainter g(&img);
-    EXPECT_FALSE(CoverageMask::Usable(g));  // no antialiasing
+    EXPECT_TRUE(CoverageMask::Usable(g));  // aliased: hard edges
     g.setRenderHint(QPainter::Antialiasing);
     EXPECT_TRUE(CoverageMask::Usable(g));
     g.scale(2, 2);
