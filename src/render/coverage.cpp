@@ -12,12 +12,45 @@ bool CoverageMask::Usable(const QPainter &g)
         && g.compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
-void CoverageMask::Begin(const QPainter &g)
+// The painter's own image, when it is one whose pixels can be blended into directly: the raster
+// engine draws at once, so writing between its calls is safe.
+static QImage *directTarget(const QPainter &g)
 {
+    QPaintDevice *d = g.device();
+    if (d == nullptr || d->devType() != QInternal::Image)
+        return nullptr;
+    QImage *img = static_cast<QImage *>(d);
+    const QImage::Format f = img->format();
+    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied ? img : nullptr;
+}
+
+// The premultiplied shade of argb for every coverage value, made when the colour changes.
+void CoverageMask::prepareShade(uint32_t argb)
+{
+    if (argb == m_shadeOf && m_shadeReady)
+        return;
+    const int a = int(argb >> 24), r = int((argb >> 16) & 0xFF), gr = int((argb >> 8) & 0xFF),
+              b = int(argb & 0xFF);
+    for (int c = 0; c < 256; ++c)
+        m_shade[c] = qPremultiply(qRgba(r, gr, b, (a * c + 127) / 255));
+    m_shadeOf = argb;
+    m_shadeReady = true;
+}
+
+void CoverageMask::Begin(const QPainter &g, uint32_t argb)
+{
+    m_colour = argb;
     // Aliased painting covers the pixels whose centres lie inside the shape: the fringe, half a
     // pixel either side of the edge where antialiased coverage fades, shrinks to nothing.
     m_hard = !g.testRenderHint(QPainter::Antialiasing);
     m_soft = m_hard ? 0.0 : 0.5;
+    // Hard edges in an opaque colour: where pieces of the shape overlap, painting each one
+    // straight into the picture gives the same as their union, so nothing goes through the mask.
+    m_direct = nullptr;
+    if (QImage *img = directTarget(g); img != nullptr && m_hard && (argb >> 24) == 255) {
+        m_direct = img->bits();
+        m_stride = img->bytesPerLine();
+    }
     const int w = g.device()->width(), h = g.device()->height();
     if (w == m_w && h == m_h)
         return;
@@ -57,8 +90,21 @@ inline uint8_t CoverageMask::coverage(double c) const { return m_hard ? 255 : co
 // to get that; discs stay whole and even about their centres, as Qt's are.
 constexpr double HardNudge = 1.0 / 1024;
 
+// Covers pixels [x0, x1] of row y (whose mask row is row) wholly.
+inline void CoverageMask::fullSpan(uint8_t *row, int y, int x0, int x1)
+{
+    if (m_direct != nullptr) {
+        uint32_t *out = reinterpret_cast<uint32_t *>(m_direct + m_stride * y);
+        std::fill(out + x0, out + x1 + 1, m_colour);
+        return;
+    }
+    std::memset(row + x0, 255, size_t(x1 - x0 + 1));
+}
+
 void CoverageMask::markDirty(int x0, int x1, int y)
 {
+    if (m_direct != nullptr)
+        return;  // painted already
     if (m_dirty.isEmpty()) {
         m_dirty = QRect(x0, y, x1 - x0 + 1, 1);
         return;
@@ -108,12 +154,20 @@ void CoverageMask::AddDisc(QPointF c, double radius)
         if (x0 > x1 || y0 > y1)
             return;
         for (int y = y0; y <= y1; ++y) {
-            uint8_t *row = m_cover.data() + size_t(y) * size_t(m_w);
             const uint8_t *src = st.cover.data() + size_t(y - top) * size_t(st.side) + size_t(x0 - left);
+            if (m_direct != nullptr) {
+                uint32_t *out = reinterpret_cast<uint32_t *>(m_direct + m_stride * y);
+                for (int x = x0; x <= x1; ++x, ++src)
+                    if (*src != 0)
+                        out[x] = m_colour;
+                continue;
+            }
+            uint8_t *row = m_cover.data() + size_t(y) * size_t(m_w);
             for (int x = x0; x <= x1; ++x, ++src)
                 row[x] = std::max(row[x], *src);
         }
-        m_dirty |= QRect(QPoint(x0, y0), QPoint(x1, y1));
+        if (m_direct == nullptr)
+            m_dirty |= QRect(QPoint(x0, y0), QPoint(x1, y1));
         return;
     }
     const double R = radius + m_soft;   // coverage fades to nothing half a pixel outside the edge
@@ -136,7 +190,7 @@ void CoverageMask::AddDisc(QPointF c, double radius)
             if (pixelRange(c.x() - si, c.x() + si, m_w, i0, i1)) {
                 f0 = i0;
                 f1 = i1;
-                std::memset(row + f0, 255, size_t(f1 - f0 + 1));
+                fullSpan(row, y, f0, f1);
             }
         }
         for (int x = x0; x <= x1; ++x) {
@@ -212,7 +266,7 @@ void CoverageMask::addBand(QPointF a, QPointF b, double radius)
                 f0 = std::max(i0, x0);
                 f1 = std::min(i1, x1);
                 if (f0 <= f1)
-                    std::memset(row + f0, 255, size_t(f1 - f0 + 1));
+                    fullSpan(row, y, f0, f1);
                 else
                     f0 = x1 + 1;
             }
@@ -375,7 +429,7 @@ void CoverageMask::addMiter(QPointF p, QPointF d1, QPointF d2, double radius, do
             f0 = std::max(i0, x0);
             f1 = std::min(i1, x1);
             if (f0 <= f1)
-                std::memset(row + f0, 255, size_t(f1 - f0 + 1));
+                fullSpan(row, y, f0, f1);
             else
                 f0 = x1 + 1;
         }
@@ -448,35 +502,11 @@ static inline uint32_t byteMul(uint32_t x, uint32_t a)
     return x | t;
 }
 
-// The painter's own image, when it is one whose pixels can be blended into directly: the raster
-// engine draws at once, so writing between its calls is safe.
-static QImage *directTarget(QPainter &g)
-{
-    QPaintDevice *d = g.device();
-    if (d == nullptr || d->devType() != QInternal::Image)
-        return nullptr;
-    QImage *img = static_cast<QImage *>(d);
-    const QImage::Format f = img->format();
-    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied ? img : nullptr;
-}
-
-// The premultiplied shade of argb for every coverage value, made when the colour changes.
-void CoverageMask::prepareShade(uint32_t argb)
-{
-    if (argb == m_shadeOf && m_shadeReady)
-        return;
-    const int a = int(argb >> 24), r = int((argb >> 16) & 0xFF), gr = int((argb >> 8) & 0xFF),
-              b = int(argb & 0xFF);
-    for (int c = 0; c < 256; ++c)
-        m_shade[c] = qPremultiply(qRgba(r, gr, b, (a * c + 127) / 255));
-    m_shadeOf = argb;
-    m_shadeReady = true;
-}
-
-void CoverageMask::Flush(QPainter &g, uint32_t argb)
+void CoverageMask::Flush(QPainter &g)
 {
     if (m_dirty.isEmpty())
         return;
+    const uint32_t argb = m_colour;
     prepareShade(argb);
     const int left = m_dirty.left(), right = m_dirty.right();
     if (QImage *img = directTarget(g)) {

@@ -20,9 +20,10 @@ public:
     /// which this mask's picture matches what Qt would paint.
     static bool Usable(const QPainter &g);
 
-    /// Prepares the mask for g's device; call before adding shapes to paint on it. The shapes get
-    /// soft edges when g antialiases, hard ones (a pixel wholly in or out) when it does not.
-    void Begin(const QPainter &g);
+    /// Prepares the mask for painting shapes in colour argb on g's device; call before adding
+    /// them. The shapes get soft edges when g antialiases, hard ones (a pixel wholly in or out)
+    /// when it does not. Hard shapes in an opaque colour may be painted as they are added.
+    void Begin(const QPainter &g, uint32_t argb);
 
     /// Adds the disc of the given radius centred on c (pixels of the device).
     void AddDisc(QPointF c, double radius);
@@ -38,9 +39,9 @@ public:
     /// ring, joined there too.
     void AddPolylines(const QList<QPolygonF> &lines, double radius, double miterLimit, bool closed);
 
-    /// Paints the mask's union in colour argb onto g (one blend, as one filled path would) and
-    /// empties the mask.
-    void Flush(QPainter &g, uint32_t argb);
+    /// Paints the union of the shapes added since Begin in its colour onto g (one blend, as one
+    /// filled path would) and empties the mask.
+    void Flush(QPainter &g);
 
 private:
     struct Stamp {
@@ -55,6 +56,7 @@ private:
     void addBand(QPointF a, QPointF b, double radius);
     void addMiter(QPointF p, QPointF d1, QPointF d2, double radius, double miterLimit);
     void markDirty(int x0, int x1, int y);
+    void fullSpan(uint8_t *row, int y, int x0, int x1);
     void prepareShade(uint32_t argb);
 
     int m_w = 0, m_h = 0;
@@ -62,6 +64,9 @@ private:
     double m_soft = 0.5;           ///< half the width of the soft edge: 0.5 pixels, 0 when hard
     std::vector<uint8_t> m_cover;  ///< 0..255 coverage per device pixel
     QRect m_dirty;                 ///< pixels that may be non-zero
+    uint32_t m_colour = 0;         ///< the colour of the shapes being added
+    uchar *m_direct = nullptr;     ///< the picture's pixels, when shapes go straight into it
+    qsizetype m_stride = 0;        ///< and its bytes per row
     QImage m_layer;                ///< colour times coverage, premultiplied
     QRgb m_shade[256];             ///< premultiplied colour for each coverage value
     uint32_t m_shadeOf = 0;        ///< the colour m_shade was made for

@@ -40,9 +40,9 @@ void LayerRenderer::DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius)
     const float r = float(radius);
     const QPointF centre = OnPixelCentres(p);
     if (CoverageMask::Usable(*g)) {
-        m_mask.Begin(*g);
+        m_mask.Begin(*g, Br_i.color().rgba());
         m_mask.AddDisc(centre, r);
-        m_mask.Flush(*g, Br_i.color().rgba());
+        m_mask.Flush(*g);
         return;
     }
     const QRectF rect(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
@@ -79,7 +79,7 @@ void LayerRenderer::strokeDotted(QPainter &g, const QPainterPath &path)
     const QRectF area = paintedArea(g, w / 2 + 2);
     const bool fast = CoverageMask::Usable(g);
     if (fast)
-        m_mask.Begin(g);
+        m_mask.Begin(g, Pe_dot.color().rgba());
     // Without the mask the dots go into one path filled once: one figure, as with the mask.
     QPainterPath dots;
     qreal untilNext = 0;  // distance along the line to the next dot
@@ -109,7 +109,7 @@ void LayerRenderer::strokeDotted(QPainter &g, const QPainterPath &path)
     }
     // The dots of one line are one figure: where they overlap they are blended once.
     if (fast) {
-        m_mask.Flush(g, Pe_dot.color().rgba());
+        m_mask.Flush(g);
     } else if (!dots.isEmpty()) {
         dots.setFillRule(Qt::WindingFill);
         g.fillPath(dots, Pe_dot.color());
@@ -165,11 +165,11 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
             break;
         // Width 0 is Qt's one-pixel cosmetic pen; wider lines go through the coverage mask.
         if (Pe_sol.widthF() >= 1 && CoverageMask::Usable(g)) {
-            m_mask.Begin(g);
+            m_mask.Begin(g, c.Color);
             CoverageMask::Flatten(path, m_lines);
             m_mask.AddPolylines(m_lines, Pe_sol.widthF() / 2, Pe_sol.miterLimit(),
                                 c.Closure == 1);
-            m_mask.Flush(g, c.Color);
+            m_mask.Flush(g);
         } else {
             g.strokePath(path, Pe_sol);
         }

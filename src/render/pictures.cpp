@@ -9,6 +9,9 @@
 #include <QBuffer>
 #include <QPainter>
 
+#include <algorithm>
+#include <vector>
+
 void RenderCompositeInto(QImage &pure, LayerRenderer &renderer, const QBrush &texture, const PictoDocument &doc,
                          LayerStackCache *kept)
 {
@@ -58,10 +61,97 @@ QImage RenderLayerThumb(LayerRenderer &renderer, const QBrush &texture, const R_
     return thumb;
 }
 
+namespace {
+
+// How source pixels [first, first + count) share one pixel of a reduction, in 1/256 of a source
+// pixel each (the first and last ones partly).
+struct Share {
+    int first = 0, count = 0;
+    int weight[64] = {};
+};
+
+// The shares of every pixel of a reduction from `from` pixels to `to`: pixel i averages the
+// source interval [i from / to, (i + 1) from / to), each source pixel by its overlap.
+void reductionShares(int from, int to, std::vector<Share> &shares)
+{
+    shares.resize(size_t(to));
+    for (int i = 0; i < to; ++i) {
+        Share &sh = shares[size_t(i)];
+        // In 1/256 of a source pixel, so the shares add up exactly.
+        const long lo = long(i) * from * 256 / to, hi = long(i + 1) * from * 256 / to;
+        sh.first = int(lo / 256);
+        sh.count = std::min(64, int((hi + 255) / 256) - sh.first);
+        for (int k = 0; k < sh.count; ++k) {
+            const long a = std::max(lo, long(sh.first + k) * 256), b = std::min(hi, long(sh.first + k + 1) * 256);
+            sh.weight[k] = int(std::max(0L, b - a));
+        }
+    }
+}
+
+} // namespace
+
+// The composite reduced to n × n by averaging the area each pixel covers, as a smooth reduction
+// does, without Qt's scaler: that one starts worker threads and makes new pictures for each call.
+static QImage areaReduced(const QImage &composite, int n)
+{
+    const QImage src = composite.format() == QImage::Format_RGB32 || composite.format() == QImage::Format_ARGB32
+        ? composite : composite.convertToFormat(QImage::Format_RGB32);
+    const int w = src.width(), h = src.height();
+    QImage out(n, n, QImage::Format_RGB32);
+    if (w == 0 || h == 0 || w / n >= 30 || h / n >= 60)
+        return src.scaled(n, n, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    thread_local std::vector<Share> across, down;
+    thread_local std::vector<uint32_t> rows;  // each source row reduced across: n pixels of 3 sums
+    reductionShares(w, n, across);
+    reductionShares(h, n, down);
+    rows.resize(size_t(h) * size_t(n) * 3);
+    // Weighted sums only, divided once at the end. Across, a reduced pixel of fewer than 31
+    // source pixels sums to under 255 x 31 x 256 < 2^21 a channel.
+    for (int y = 0; y < h; ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(src.constScanLine(y));
+        uint32_t *sums = rows.data() + size_t(y) * size_t(n) * 3;
+        for (int i = 0; i < n; ++i) {
+            const Share &sh = across[size_t(i)];
+            // The three channels side by side in 21-bit lanes of one number, one multiply a pixel.
+            uint64_t lanes = 0;
+            for (int k = 0; k < sh.count; ++k) {
+                const uint64_t p = line[sh.first + k];
+                lanes += ((p & 0xFF) | ((p & 0xFF00) << 13) | ((p & 0xFF0000) << 26)) * uint64_t(sh.weight[k]);
+            }
+            sums[i * 3] = uint32_t(lanes >> 42);
+            sums[i * 3 + 1] = uint32_t((lanes >> 21) & 0x1FFFFF);
+            sums[i * 3 + 2] = uint32_t(lanes & 0x1FFFFF);
+        }
+    }
+    for (int j = 0; j < n; ++j) {
+        const Share &sh = down[size_t(j)];
+        QRgb *dst = reinterpret_cast<QRgb *>(out.scanLine(j));
+        uint64_t totalDown = 0;
+        for (int k = 0; k < sh.count; ++k)
+            totalDown += uint64_t(sh.weight[k]);
+        for (int i = 0; i < n; ++i) {
+            uint64_t r = 0, g = 0, b = 0;
+            for (int k = 0; k < sh.count; ++k) {
+                const uint32_t *p = rows.data() + (size_t(sh.first + k) * size_t(n) + size_t(i)) * 3;
+                const uint64_t wt = uint64_t(sh.weight[k]);
+                r += p[0] * wt;
+                g += p[1] * wt;
+                b += p[2] * wt;
+            }
+            const Share &ax = across[size_t(i)];
+            uint64_t totalAcross = 0;
+            for (int k = 0; k < ax.count; ++k)
+                totalAcross += uint64_t(ax.weight[k]);
+            const uint64_t div = std::max<uint64_t>(1, totalDown * totalAcross), half = div / 2;
+            dst[i] = qRgb(int((r + half) / div), int((g + half) / div), int((b + half) / div));
+        }
+    }
+    return out;
+}
+
 static QImage roundTile(const QImage &composite, int n, bool antialiasedFrame)
 {
-    QImage tile = composite.scaled(n, n, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                      .convertToFormat(QImage::Format_RGB32);
+    QImage tile = areaReduced(composite, n);
     MaskRoundCorners(tile, n, TileCornerColor);
     QPainter g(&tile);
     g.setRenderHint(QPainter::Antialiasing, antialiasedFrame);

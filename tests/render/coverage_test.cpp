@@ -92,9 +92,9 @@ TEST(CoverageMask, StrokeMatchesQtStroker)
                 g.setRenderHint(QPainter::Antialiasing, aa);
                 ASSERT_TRUE(CoverageMask::Usable(g));
                 CoverageMask mask;
-                mask.Begin(g);
+                mask.Begin(g, 0xFF000000u);
                 mask.AddPolylines(CoverageMask::Flatten(c.path), c.width / 2, limit, c.closed);
-                mask.Flush(g, 0xFF000000u);
+                mask.Flush(g);
             }
             EXPECT_NEAR(ink(ours), ink(qt), ink(qt) * 0.02);
             EXPECT_LT(farPixels(ours, qt), aa ? 40 : 60);
@@ -111,9 +111,9 @@ TEST(CoverageMask, DiscsOfEveryRadiusAndPositionCoverTheirArea)
             QPainter g(&img);
             g.setRenderHint(QPainter::Antialiasing);
             CoverageMask mask;
-            mask.Begin(g);
+            mask.Begin(g, 0xFF000000u);
             mask.AddDisc(centre, r);
-            mask.Flush(g, 0xFF000000u);
+            mask.Flush(g);
             g.end();
             // The visible share of the disc: a whole one, a quarter in a corner, a half on an edge.
             const bool corner = centre.x() == 0, edge = centre.x() == 200;
@@ -123,20 +123,32 @@ TEST(CoverageMask, DiscsOfEveryRadiusAndPositionCoverTheirArea)
     }
 }
 
-TEST(CoverageMask, TranslucentColourBlendsOnceWhereShapesOverlap)
+// Overlapping pieces of one shape are blended once, with soft edges and with hard ones, whether
+// they go through the mask (translucent) or straight into the picture (opaque, hard edges).
+TEST(CoverageMask, OverlappingShapesAreBlendedOnce)
 {
     app();
-    QImage img = white();
-    QPainter g(&img);
-    g.setRenderHint(QPainter::Antialiasing);
-    CoverageMask mask;
-    mask.Begin(g);
-    mask.AddDisc(QPointF(100, 100), 20);
-    mask.AddDisc(QPointF(110, 100), 20);
-    mask.Flush(g, 0x80000000u);
-    g.end();
-    EXPECT_NEAR(qGreen(img.pixel(105, 100)), 127, 2);
-    EXPECT_EQ(img.pixel(160, 100), qRgb(255, 255, 255));
+    for (const bool aa : {true, false}) {
+        for (const uint32_t colour : {0x80000000u, 0xFF000000u}) {
+            SCOPED_TRACE(testing::Message() << (aa ? "antialiased " : "aliased ") << std::hex << colour);
+            QImage img = white();
+            QPainter g(&img);
+            g.setRenderHint(QPainter::Antialiasing, aa);
+            CoverageMask mask;
+            mask.Begin(g, colour);
+            mask.AddDisc(QPointF(100, 100), 20);
+            mask.AddDisc(QPointF(110, 100), 20);
+            mask.AddPolylines({QPolygonF{QPointF(60, 100), QPointF(150, 100)}}, 4, 5, false);
+            mask.Flush(g);
+            g.end();
+            const int covered = colour == 0xFF000000u ? 0 : 127;
+            for (const int x : {85, 105, 125})
+                EXPECT_NEAR(qGreen(img.pixel(x, 100)), covered, 2) << x;
+            EXPECT_NEAR(qGreen(img.pixel(140, 100)), covered, 2);
+            EXPECT_EQ(img.pixel(160, 100), qRgb(255, 255, 255));
+            EXPECT_EQ(img.pixel(105, 130), qRgb(255, 255, 255));
+        }
+    }
 }
 
 TEST(CoverageMask, NotUsedWhenThePainterWouldDrawDifferently)

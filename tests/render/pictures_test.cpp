@@ -59,6 +59,40 @@ TEST_F(PicturesTest, PreviewAndThumbnailTiles)
     EXPECT_EQ(thumb.pixel(32, 63), qRgb(0xBB, 0xBB, 0xBB)) << "thumbnail frame is not antialiased";
 }
 
+// The tiles average the composite over each pixel's area as Qt's smooth scaling does: the
+// snowman's tiles lie within a level of it inside their frames, and a hard edge between two
+// colours lands as the share of each that the tile pixel covers.
+TEST_F(PicturesTest, TilesAverageTheCompositeLikeASmoothReduction)
+{
+    const QImage composite = RenderComposite(renderer, texture, snowman);
+    for (const int n : {72, 64}) {
+        const QImage tile = n == 72 ? RenderPreview(composite) : RenderDocumentThumb(composite);
+        const QImage qt = composite.scaled(n, n, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        double sum = 0;
+        int count = 0;
+        for (int y = 8; y < n - 8; ++y) {
+            for (int x = 8; x < n - 8; ++x) {
+                const QRgb a = tile.pixel(x, y), b = qt.pixel(x, y);
+                sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+                count += 3;
+            }
+        }
+        EXPECT_LT(sum / count, 1.0) << n;
+    }
+    // Source columns 0 to 251 black, the rest white: tile column 35 covers source columns 248.9
+    // to 256.0, 3.1 of them black.
+    QImage halves(512, 512, QImage::Format_RGB32);
+    halves.fill(Qt::white);
+    for (int y = 0; y < 512; ++y)
+        for (int x = 0; x < 252; ++x)
+            halves.setPixel(x, y, qRgb(0, 0, 0));
+    const QImage tile = RenderPreview(halves);
+    const double black = (252 - 35 * 512 / 72.0) / (512 / 72.0);
+    EXPECT_NEAR(qRed(tile.pixel(35, 36)), 255 * (1 - black), 1.0);
+    EXPECT_EQ(tile.pixel(34, 36), qRgb(0, 0, 0));
+    EXPECT_EQ(tile.pixel(36, 36), qRgb(255, 255, 255));
+}
+
 TEST_F(PicturesTest, LayerThumbnailAndBmpFile)
 {
     const QImage thumb = RenderLayerThumb(renderer, texture, snowman.TCurveStruct[1]);
