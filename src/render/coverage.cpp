@@ -135,6 +135,17 @@ const CoverageMask::Stamp &CoverageMask::stampFor(int halves, int fx, int fy)
             st.cover[size_t(y) * size_t(st.side) + size_t(x)] = c <= 0 ? 0 : coverage(c);
         }
     }
+    // A hard disc's row is one run of whole pixels.
+    st.runFrom.assign(size_t(st.side), st.side);
+    st.runTo.assign(size_t(st.side), -1);
+    for (int y = 0; m_hard && y < st.side; ++y) {
+        for (int x = 0; x < st.side; ++x) {
+            if (st.cover[size_t(y) * size_t(st.side) + size_t(x)] != 0) {
+                st.runFrom[size_t(y)] = std::min(st.runFrom[size_t(y)], x);
+                st.runTo[size_t(y)] = x;
+            }
+        }
+    }
     return st;
 }
 
@@ -154,15 +165,15 @@ void CoverageMask::AddDisc(QPointF c, double radius)
         if (x0 > x1 || y0 > y1)
             return;
         for (int y = y0; y <= y1; ++y) {
-            const uint8_t *src = st.cover.data() + size_t(y - top) * size_t(st.side) + size_t(x0 - left);
-            if (m_direct != nullptr) {
-                uint32_t *out = reinterpret_cast<uint32_t *>(m_direct + m_stride * y);
-                for (int x = x0; x <= x1; ++x, ++src)
-                    if (*src != 0)
-                        out[x] = m_colour;
+            uint8_t *row = m_cover.data() + size_t(y) * size_t(m_w);
+            if (m_hard) {
+                const int from = std::max(x0, left + st.runFrom[size_t(y - top)]);
+                const int to = std::min(x1, left + st.runTo[size_t(y - top)]);
+                if (from <= to)
+                    fullSpan(row, y, from, to);
                 continue;
             }
-            uint8_t *row = m_cover.data() + size_t(y) * size_t(m_w);
+            const uint8_t *src = st.cover.data() + size_t(y - top) * size_t(st.side) + size_t(x0 - left);
             for (int x = x0; x <= x1; ++x, ++src)
                 row[x] = std::max(row[x], *src);
         }

@@ -47,6 +47,7 @@ private:
     struct Stamp {
         int reach = 0, side = 0;     ///< pixels from the centre pixel to the edge; side = 2 reach + 1
         std::vector<uint8_t> cover;  ///< side x side coverage values
+        std::vector<int> runFrom, runTo;  ///< each row's covered pixels, when hard
     };
     /// The disc of radius halves / 2 centred fx / 8, fy / 8 into its centre pixel, made once for
     /// soft and once for hard edges.
