@@ -8,6 +8,8 @@
 #include <QBrush>
 #include <QFont>
 #include <QImage>
+#include <QPen>
+#include <QStaticText>
 #include <QString>
 
 #include <vector>
@@ -34,14 +36,14 @@ public:
 
 private:
     void DrawPointOverlay(QPainter &g, const R_Curve &layer, bool numberAndPoint);
-    void DrawPointNumber(QPainter &g, const TGPPointF &point, const QString &text);
+    void DrawPointNumber(QPainter &g, const TGPPointF &point, const QStaticText &text);
 
     LayerRenderer &m_renderer;
     QBrush m_texture;
     QFont m_numberFont;
-    qreal m_numberAscent = 0;
     LayerStackCache m_stack;
-    std::vector<QString> m_labels;  ///< the point numbers, made once
+    QPen m_numberPen;
+    std::vector<QStaticText> m_labels;  ///< the point numbers, laid out once
     bool m_antialias = false;
 };
 
