@@ -1,6 +1,7 @@
 #include "render/editview.h"
 
 #include "render/fonts.h"
+#include "render/texture.h"
 
 #include <cmath>
 
@@ -18,13 +19,13 @@ bool EditViewPainter::RedrawImage(QImage &view, const PictoDocument &doc, bool a
     QPainter g(&view);
     g.setRenderHint(QPainter::Antialiasing, m_antialias);
     if (doc.Dimension == 0 || doc.Ind_Curve < 0 || doc.Ind_Curve >= doc.Dimension) {
-        g.fillRect(QRect(0, 0, 512, 512), m_texture);
+        FillWithTexture(g, QRect(0, 0, 512, 512), m_texture);
         return false;
     }
     if (allLayers) {
         m_stack.PaintStack(g, doc, m_texture, m_renderer);
     } else {
-        g.fillRect(QRect(0, 0, 512, 512), m_texture);
+        FillWithTexture(g, QRect(0, 0, 512, 512), m_texture);
         m_renderer.PaintLayer(g, doc.TCurveStruct[doc.Ind_Curve]);
     }
     const R_Curve &current = doc.TCurveStruct[doc.Ind_Curve];

@@ -1,5 +1,6 @@
 #include "render/layercache.h"
 
+#include "render/texture.h"
 
 static bool sameLayer(const R_Curve &a, const R_Curve &b)
 {
@@ -127,7 +128,7 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
         if (split)
             startUpper(doc, mid, to, aa);
         if (withTexture)
-            p.fillRect(all, texture);
+            FillWithTexture(p, all, texture);
         const int lowerEnd = split ? mid : to;
         for (int i = from; i < lowerEnd; ++i)
             renderer.PaintLayer(p, doc.TCurveStruct[size_t(i)]);
@@ -138,7 +139,7 @@ void LayerStackCache::PaintStack(QPainter &g, const PictoDocument &doc, const QB
     };
 
     if (current < 0 || current >= n) {
-        g.fillRect(all, texture);
+        FillWithTexture(g, all, texture);
         for (int i = 0; i < n; ++i)
             renderer.PaintLayer(g, doc.TCurveStruct[size_t(i)]);
         return;

@@ -1,6 +1,7 @@
 #include "render/pictures.h"
 
 #include "render/pngfile.h"
+#include "render/texture.h"
 #include "render/tiles.h"
 
 #include "document/errors.h"
@@ -28,7 +29,7 @@ void RenderCompositeInto(QImage &pure, LayerRenderer &renderer, const QBrush &te
     while (first >= 0 && doc.TCurveStruct[size_t(first)].TypeC != KindBackground)
         --first;
     if (first < 0) {
-        g.fillRect(QRect(0, 0, 512, 512), texture);
+        FillWithTexture(g, QRect(0, 0, 512, 512), texture);
         first = 0;
     }
     for (int i = first; i < doc.Dimension; ++i)
@@ -45,19 +46,25 @@ QImage RenderComposite(LayerRenderer &renderer, const QBrush &texture, const Pic
 
 QImage RenderLayerThumb(LayerRenderer &renderer, const QBrush &texture, const R_Curve &layer)
 {
-    // The full-size picture is only sampled: one per thread serves every thumbnail.
+    // The full-size picture is only sampled: one per thread serves every thumbnail, with a painter
+    // that stays open on it. The thumbnail is reused too while no caller holds the last one.
     thread_local QImage pure(512, 512, QImage::Format_RGB32);
-    {
-        QPainter g(&pure);
-        g.fillRect(QRect(0, 0, 512, 512), texture);
-        renderer.PaintLayer(g, layer);
+    thread_local QPainter g(&pure);
+    thread_local QImage thumb;
+    FillWithTexture(g, QRect(0, 0, 512, 512), texture);
+    renderer.PaintLayer(g, layer);
+    if (!thumb.isDetached() || thumb.size() != QSize(64, 64))
+        thumb = QImage(64, 64, QImage::Format_RGB32);
+    // Each thumbnail pixel takes the source pixel just above and left of the middle of its 8 × 8
+    // block, as Qt's fast scaling picks it; a 2-pixel frame in RGB(0xAA, 0x88, 0x77) goes round.
+    const QRgb frame = qRgb(0xAA, 0x88, 0x77);
+    for (int y = 0; y < 64; ++y) {
+        const QRgb *src = reinterpret_cast<const QRgb *>(pure.constScanLine(8 * y + 3));
+        QRgb *out = reinterpret_cast<QRgb *>(thumb.scanLine(y));
+        const bool edge = y < 2 || y > 61;
+        for (int x = 0; x < 64; ++x)
+            out[x] = edge || x < 2 || x > 61 ? frame : src[8 * x + 3];
     }
-    QImage thumb = pure.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    QPainter p(&thumb);
-    QPen pen(QColor(0xAA, 0x88, 0x77), 3);
-    pen.setJoinStyle(Qt::MiterJoin);
-    p.setPen(pen);
-    p.drawRect(QRect(0, 0, 63, 63));
     return thumb;
 }
 
