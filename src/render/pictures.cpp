@@ -99,14 +99,17 @@ void reductionShares(int from, int to, std::vector<Share> &shares)
 
 // The composite reduced to n × n by averaging the area each pixel covers, as a smooth reduction
 // does, without Qt's scaler: that one starts worker threads and makes new pictures for each call.
-static QImage areaReduced(const QImage &composite, int n)
+static void areaReduced(const QImage &composite, int n, QImage &out)
 {
     const QImage src = composite.format() == QImage::Format_RGB32 || composite.format() == QImage::Format_ARGB32
         ? composite : composite.convertToFormat(QImage::Format_RGB32);
     const int w = src.width(), h = src.height();
-    QImage out(n, n, QImage::Format_RGB32);
-    if (w == 0 || h == 0 || w / n >= 30 || h / n >= 60)
-        return src.scaled(n, n, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    if (w == 0 || h == 0 || w / n >= 30 || h / n >= 60) {
+        out = src.scaled(n, n, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+        return;
+    }
+    if (!out.isDetached() || out.size() != QSize(n, n) || out.format() != QImage::Format_RGB32)
+        out = QImage(n, n, QImage::Format_RGB32);
     thread_local std::vector<Share> across, down;
     thread_local std::vector<uint32_t> rows;  // each source row reduced across: n pixels of 3 sums
     reductionShares(w, n, across);
@@ -153,17 +156,72 @@ static QImage areaReduced(const QImage &composite, int n)
             dst[i] = qRgb(int((r + half) / div), int((g + half) / div), int((b + half) / div));
         }
     }
-    return out;
 }
 
-static QImage roundTile(const QImage &composite, int n, bool antialiasedFrame)
+// The rounded corners and the grey frame of an n × n tile.
+static void finishTile(QImage &tile, int n, bool antialiasedFrame)
 {
-    QImage tile = areaReduced(composite, n);
     MaskRoundCorners(tile, n, TileCornerColor);
     QPainter g(&tile);
     g.setRenderHint(QPainter::Antialiasing, antialiasedFrame);
     DrawRoundFrame(g, QPen(QColor(0xBB, 0xBB, 0xBB), 1), n);
-    return tile;
+}
+
+namespace {
+
+// What finishing does to a tile, learnt once: each pixel it touches ends as an affine function of
+// what was there, channel by channel, found by finishing an all-black and an all-white tile.
+struct TileFinish {
+    int n = 0;
+    bool antialiased = false;
+    struct Touch {
+        int x, y;
+        QRgb onBlack, onWhite;
+    };
+    std::vector<Touch> touches;
+    QImage tile;  ///< the last tile made, reused while no caller holds it
+};
+
+TileFinish &finishFor(int n, bool antialiased)
+{
+    thread_local std::vector<TileFinish> finishes;
+    for (TileFinish &f : finishes)
+        if (f.n == n && f.antialiased == antialiased)
+            return f;
+    TileFinish f;
+    f.n = n;
+    f.antialiased = antialiased;
+    QImage black(n, n, QImage::Format_RGB32), white(n, n, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    white.fill(Qt::white);
+    finishTile(black, n, antialiased);
+    finishTile(white, n, antialiased);
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x)
+            if (black.pixel(x, y) != qRgb(0, 0, 0) || white.pixel(x, y) != qRgb(255, 255, 255))
+                f.touches.push_back({x, y, black.pixel(x, y), white.pixel(x, y)});
+    finishes.push_back(std::move(f));
+    return finishes.back();
+}
+
+} // namespace
+
+static QImage roundTile(const QImage &composite, int n, bool antialiasedFrame)
+{
+    TileFinish &finish = finishFor(n, antialiasedFrame);
+    areaReduced(composite, n, finish.tile);
+    if (finish.tile.size() != QSize(n, n) || finish.tile.format() != QImage::Format_RGB32) {
+        finishTile(finish.tile, n, antialiasedFrame);
+        return finish.tile;
+    }
+    const auto channel = [](int b, int w, int c) { return b + ((w - b) * c + 127) / 255; };
+    for (const TileFinish::Touch &t : finish.touches) {
+        QRgb &p = reinterpret_cast<QRgb *>(finish.tile.scanLine(t.y))[t.x];
+        p = qRgb(channel(qRed(t.onBlack), qRed(t.onWhite), qRed(p)),
+                 channel(qGreen(t.onBlack), qGreen(t.onWhite), qGreen(p)),
+                 channel(qBlue(t.onBlack), qBlue(t.onWhite), qBlue(p)));
+    }
+    return finish.tile;
 }
 
 QImage RenderPreview(const QImage &composite) { return roundTile(composite, 72, true); }
