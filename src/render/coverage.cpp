@@ -329,19 +329,23 @@ void CoverageMask::Flatten(const QPainterPath &path, QList<QPolygonF> &lines, do
             line.append(QPointF(e));
             continue;
         }
-        const QPointF p0 = line.last(), p1 = QPointF(e), p2 = QPointF(path.elementAt(i + 1)),
-                      p3 = QPointF(path.elementAt(i + 2));
+        FlattenCubic(line, QPointF(e), QPointF(path.elementAt(i + 1)), QPointF(path.elementAt(i + 2)), tolerance);
         i += 2;
-        const QPointF d1 = p0 - 2 * p1 + p2, d2 = p1 - 2 * p2 + p3;
-        const double m = std::max(std::hypot(d1.x(), d1.y()), std::hypot(d2.x(), d2.y()));
-        const double pieces = std::ceil(std::sqrt(0.75 * m / tolerance));
-        const int n = pieces >= 1000 ? 1000 : pieces >= 1 ? int(pieces) : 1;
-        for (int k = 1; k <= n; ++k) {
-            const double t = double(k) / n, u = 1 - t;
-            line.append(u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3);
-        }
     }
     lines.resize(used);
+}
+
+void CoverageMask::FlattenCubic(QPolygonF &line, QPointF p1, QPointF p2, QPointF p3, double tolerance)
+{
+    const QPointF p0 = line.last();
+    const QPointF d1 = p0 - 2 * p1 + p2, d2 = p1 - 2 * p2 + p3;
+    const double m = std::max(std::hypot(d1.x(), d1.y()), std::hypot(d2.x(), d2.y()));
+    const double pieces = std::ceil(std::sqrt(0.75 * m / tolerance));
+    const int n = pieces >= 1000 ? 1000 : pieces >= 1 ? int(pieces) : 1;
+    for (int k = 1; k <= n; ++k) {
+        const double t = double(k) / n, u = 1 - t;
+        line.append(u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3);
+    }
 }
 
 // The corner a miter join adds at p, on the outer side of a turn from direction d1 to d2 (unit

@@ -32,6 +32,8 @@ public:
     static QList<QPolygonF> Flatten(const QPainterPath &path, double tolerance = 0.2);
     /// The same polylines written into lines, reusing the memory its polylines already hold.
     static void Flatten(const QPainterPath &path, QList<QPolygonF> &lines, double tolerance = 0.2);
+    /// Appends to line, which ends on the cubic's start, the pieces of the cubic on to p3.
+    static void FlattenCubic(QPolygonF &line, QPointF p1, QPointF p2, QPointF p3, double tolerance = 0.2);
 
     /// Adds every segment of every polyline: a stroke of width 2 * radius with miter joins, cut
     /// off as Qt::MiterJoin cuts them (miterLimit in pen widths, measured as QPen measures it).

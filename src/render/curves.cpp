@@ -1,6 +1,7 @@
 #include "render/curves.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -11,19 +12,12 @@ QPointF At(const TGPPointF *pts, int i) { return QPointF(pts[i].X, pts[i].Y); }
 QPainterPath OpenCardinalPath(const TGPPointF *pts, int n, float tension)
 {
     QPainterPath path;
-    if (pts == nullptr || n < 2)
-        return path;
-    const double c = double(tension) / 3.0;
-    auto tangent = [&](int i) {
-        return c * (At(pts, std::min(i + 1, n - 1)) - At(pts, std::max(i - 1, 0)));
-    };
-    path.moveTo(At(pts, 0));
-    QPointF ti = tangent(0);
-    for (int i = 0; i <= n - 2; ++i) {
-        const QPointF tj = tangent(i + 1);
-        path.cubicTo(At(pts, i) + ti, At(pts, i + 1) - tj, At(pts, i + 1));
-        ti = tj;
-    }
+    bool started = false;
+    CardinalSegments(pts, n, tension, false, [&](QPointF p0, QPointF c1, QPointF c2, QPointF p3) {
+        if (!std::exchange(started, true))
+            path.moveTo(p0);
+        path.cubicTo(c1, c2, p3);
+    });
     return path;
 }
 
@@ -31,16 +25,14 @@ QPainterPath ClosedCardinalPath(const TGPPointF *pts, int n, float tension)
 {
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
-    if (pts == nullptr || n < 3)
-        return path;
-    const double c = double(tension) / 3.0;
-    auto tangent = [&](int i) { return c * (At(pts, (i + 1) % n) - At(pts, (i - 1 + n) % n)); };
-    path.moveTo(At(pts, 0));
-    for (int i = 0; i < n; ++i) {
-        const int j = (i + 1) % n;
-        path.cubicTo(At(pts, i) + tangent(i), At(pts, j) - tangent(j), At(pts, j));
-    }
-    path.closeSubpath();
+    bool started = false;
+    CardinalSegments(pts, n, tension, true, [&](QPointF p0, QPointF c1, QPointF c2, QPointF p3) {
+        if (!std::exchange(started, true))
+            path.moveTo(p0);
+        path.cubicTo(c1, c2, p3);
+    });
+    if (started)
+        path.closeSubpath();
     return path;
 }
 

@@ -72,7 +72,7 @@ QRectF paintedArea(const QPainter &g, qreal margin)
 // stroker gives, at a fraction of its cost for long curves. Where a segment leaves the painted
 // area the walk jumps over the outside part, keeping the spacing: a file's line millions of pixels
 // long (a huge tension does that) costs no more than the part that can be seen.
-void LayerRenderer::strokeDotted(QPainter &g, const QPainterPath &path)
+void LayerRenderer::strokeDotted(QPainter &g)
 {
     const qreal w = std::max<qreal>(Pe_dot.widthF(), 1.0);
     const qreal step = 2 * w;
@@ -83,7 +83,6 @@ void LayerRenderer::strokeDotted(QPainter &g, const QPainterPath &path)
     // Without the mask the dots go into one path filled once: one figure, as with the mask.
     QPainterPath dots;
     qreal untilNext = 0;  // distance along the line to the next dot
-    CoverageMask::Flatten(path, m_lines);
     for (const QPolygonF &poly : std::as_const(m_lines)) {
         for (int i = 1; i < poly.size(); ++i) {
             const QPointF a = poly[i - 1], b = poly[i];
@@ -132,6 +131,42 @@ static QPainterPath outlinePath(const TGPPointF *pts, int n, const R_Curve &c, b
     return path;
 }
 
+// The same outline flattened into m_lines (one polyline) without making the path; false when it is
+// empty. Points that are not finite numbers, which a path leaves out, are left to outlinePath.
+bool LayerRenderer::outlineLines(const TGPPointF *pts, int n, const R_Curve &c, bool brokenAtZero)
+{
+    bool finite = true;
+    for (int i = 0; i < n && finite; ++i)
+        finite = std::isfinite(pts[i].X) && std::isfinite(pts[i].Y);
+    if (!finite) {
+        const QPainterPath path = outlinePath(pts, n, c, brokenAtZero);
+        CoverageMask::Flatten(path, m_lines);
+        return !path.isEmpty();
+    }
+    m_lines.resize(1);
+    QPolygonF &line = m_lines[0];
+    line.clear();  // keeps its memory
+    if (c.Closure > 1)
+        return false;
+    const bool closed = c.Closure == 1;
+    const QPointF off(PixelCentreOffset, PixelCentreOffset);
+    if (brokenAtZero && c.Tension == 0.0f) {
+        if (n < 2)
+            return false;
+        for (int i = 0; i < n; ++i)
+            line.append(QPointF(pts[i].X, pts[i].Y) + off);
+        if (closed && line.last() != line.first())
+            line.append(line.first());
+        return true;
+    }
+    CardinalSegments(pts, n, c.Tension, closed, [&](QPointF p0, QPointF c1, QPointF c2, QPointF p3) {
+        if (line.isEmpty())
+            line.append(p0 + off);
+        CoverageMask::FlattenCubic(line, c1 + off, c2 + off, p3 + off);
+    });
+    return !line.isEmpty();
+}
+
 void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
 {
     const int n = std::max(0, std::min<int>(c.Count, int(c.XYPoints.size())));
@@ -160,27 +195,26 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
     case KindSolid: {
         Pe_sol.setColor(ArgbColor(c.Color));
         Pe_sol.setWidthF(penWidth(c.Width));
-        const QPainterPath path = outlinePath(pts, n, c, true);
-        if (path.isEmpty())
-            break;
         // Width 0 is Qt's one-pixel cosmetic pen; wider lines go through the coverage mask.
         if (Pe_sol.widthF() >= 1 && CoverageMask::Usable(g)) {
+            if (!outlineLines(pts, n, c, true))
+                break;
             m_mask.Begin(g, c.Color);
-            CoverageMask::Flatten(path, m_lines);
             m_mask.AddPolylines(m_lines, Pe_sol.widthF() / 2, Pe_sol.miterLimit(),
                                 c.Closure == 1);
             m_mask.Flush(g);
         } else {
-            g.strokePath(path, Pe_sol);
+            const QPainterPath path = outlinePath(pts, n, c, true);
+            if (!path.isEmpty())
+                g.strokePath(path, Pe_sol);
         }
         break;
     }
     case KindDotted: {
         Pe_dot.setColor(ArgbColor(c.Color));
         Pe_dot.setWidthF(penWidth(c.Width));
-        const QPainterPath path = outlinePath(pts, n, c, false);
-        if (!path.isEmpty())
-            strokeDotted(g, path);
+        if (outlineLines(pts, n, c, false))
+            strokeDotted(g);
         break;
     }
     case KindDots: {

@@ -40,7 +40,8 @@ public:
     void DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius);
 
 private:
-    void strokeDotted(QPainter &g, const QPainterPath &path);
+    bool outlineLines(const TGPPointF *pts, int n, const R_Curve &c, bool brokenAtZero);
+    void strokeDotted(QPainter &g);  ///< the dotted line along m_lines
 
     CoverageMask m_mask;  ///< fast antialiased strokes and discs, when the painter allows them
     QList<QPolygonF> m_lines;  ///< the flattened outline of the layer being drawn, its memory kept
