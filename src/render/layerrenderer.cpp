@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 QColor ArgbColor(uint32_t argb) { return QColor::fromRgba(QRgb(argb)); }
 
@@ -25,7 +26,7 @@ LayerRenderer::LayerRenderer()
     Pe_sol = QPen(ArgbColor(0xFF000000u), 0, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
     Pe_sol.setMiterLimit(MiterLimit);
 
-    // Carries the dotted line's colour and width; strokeDotted places its round dots.
+    // Carries the dotted line's width; strokeDotted places its round dots.
     Pe_dot = QPen(ArgbColor(0xFF000000u), 7, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
     Pe_dot.setMiterLimit(MiterLimit);
 
@@ -72,14 +73,14 @@ QRectF paintedArea(const QPainter &g, qreal margin)
 // stroker gives, at a fraction of its cost for long curves. Where a segment leaves the painted
 // area the walk jumps over the outside part, keeping the spacing: a file's line millions of pixels
 // long (a huge tension does that) costs no more than the part that can be seen.
-void LayerRenderer::strokeDotted(QPainter &g)
+void LayerRenderer::strokeDotted(QPainter &g, uint32_t argb)
 {
     const qreal w = std::max<qreal>(Pe_dot.widthF(), 1.0);
     const qreal step = 2 * w;
     const QRectF area = paintedArea(g, w / 2 + 2);
     const bool fast = CoverageMask::Usable(g);
     if (fast)
-        m_mask.Begin(g, Pe_dot.color().rgba());
+        m_mask.Begin(g, argb);
     // Without the mask the dots go into one path filled once: one figure, as with the mask.
     QPainterPath dots;
     qreal untilNext = 0;  // distance along the line to the next dot
@@ -111,7 +112,7 @@ void LayerRenderer::strokeDotted(QPainter &g)
         m_mask.Flush(g);
     } else if (!dots.isEmpty()) {
         dots.setFillRule(Qt::WindingFill);
-        g.fillPath(dots, Pe_dot.color());
+        g.fillPath(dots, ArgbColor(argb));
     }
 }
 
@@ -131,14 +132,21 @@ static QPainterPath outlinePath(const TGPPointF *pts, int n, const R_Curve &c, b
     return path;
 }
 
+// Whether the first n points are all finite numbers: a path leaves out the others, which the
+// kept outlines below do not, so such layers are drawn from a path of their own.
+static bool allFinite(const TGPPointF *pts, int n)
+{
+    for (int i = 0; i < n; ++i)
+        if (!std::isfinite(pts[i].X) || !std::isfinite(pts[i].Y))
+            return false;
+    return true;
+}
+
 // The same outline flattened into m_lines (one polyline) without making the path; false when it is
-// empty. Points that are not finite numbers, which a path leaves out, are left to outlinePath.
+// empty.
 bool LayerRenderer::outlineLines(const TGPPointF *pts, int n, const R_Curve &c, bool brokenAtZero)
 {
-    bool finite = true;
-    for (int i = 0; i < n && finite; ++i)
-        finite = std::isfinite(pts[i].X) && std::isfinite(pts[i].Y);
-    if (!finite) {
+    if (!allFinite(pts, n)) {
         const QPainterPath path = outlinePath(pts, n, c, brokenAtZero);
         CoverageMask::Flatten(path, m_lines);
         return !path.isEmpty();
@@ -186,14 +194,31 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
     }
     case KindBlob: {
         Br_i.setColor(ArgbColor(c.Color));
-        QPainterPath path = ClosedCardinalPath(pts, n, c.Tension);
-        path.translate(PixelCentreOffset, PixelCentreOffset);
-        if (!path.isEmpty())
-            g.fillPath(path, Br_i);
+        if (!allFinite(pts, n)) {
+            QPainterPath path = ClosedCardinalPath(pts, n, c.Tension);
+            path.translate(PixelCentreOffset, PixelCentreOffset);
+            if (!path.isEmpty())
+                g.fillPath(path, Br_i);
+            break;
+        }
+        // The closed curve on the pixel centres, built in the kept path: its memory stays.
+        const QPointF off(PixelCentreOffset, PixelCentreOffset);
+        m_blob.clear();
+        m_blob.setFillRule(Qt::OddEvenFill);
+        bool started = false;
+        CardinalSegments(pts, n, c.Tension, true, [&](QPointF p0, QPointF c1, QPointF c2, QPointF p3) {
+            if (!std::exchange(started, true))
+                m_blob.moveTo(p0 + off);
+            m_blob.cubicTo(c1 + off, c2 + off, p3 + off);
+        });
+        if (started) {
+            m_blob.closeSubpath();
+            g.fillPath(m_blob, Br_i);
+        }
         break;
     }
     case KindSolid: {
-        Pe_sol.setColor(ArgbColor(c.Color));
+        // The pen takes the colour only where Qt strokes with it: setting a colour makes a new brush.
         Pe_sol.setWidthF(penWidth(c.Width));
         // Width 0 is Qt's one-pixel cosmetic pen; wider lines go through the coverage mask.
         if (Pe_sol.widthF() >= 1 && CoverageMask::Usable(g)) {
@@ -205,16 +230,17 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
             m_mask.Flush(g);
         } else {
             const QPainterPath path = outlinePath(pts, n, c, true);
-            if (!path.isEmpty())
+            if (!path.isEmpty()) {
+                Pe_sol.setColor(ArgbColor(c.Color));
                 g.strokePath(path, Pe_sol);
+            }
         }
         break;
     }
     case KindDotted: {
-        Pe_dot.setColor(ArgbColor(c.Color));
         Pe_dot.setWidthF(penWidth(c.Width));
         if (outlineLines(pts, n, c, false))
-            strokeDotted(g);
+            strokeDotted(g, c.Color);
         break;
     }
     case KindDots: {

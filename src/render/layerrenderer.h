@@ -41,10 +41,11 @@ public:
 
 private:
     bool outlineLines(const TGPPointF *pts, int n, const R_Curve &c, bool brokenAtZero);
-    void strokeDotted(QPainter &g);  ///< the dotted line along m_lines
+    void strokeDotted(QPainter &g, uint32_t argb);  ///< the dotted line along m_lines
 
     CoverageMask m_mask;  ///< fast antialiased strokes and discs, when the painter allows them
     QList<QPolygonF> m_lines;  ///< the flattened outline of the layer being drawn, its memory kept
+    QPainterPath m_blob;       ///< the outline of the blob being filled, its memory kept
 
 public:
     /// Shared drawing objects; colour and width stay as last set.
