@@ -31,6 +31,8 @@ LayerRenderer::LayerRenderer()
     Pe_dot.setMiterLimit(MiterLimit);
 
     Br_i = QBrush(ArgbColor(0xFFFFFFFFu), Qt::SolidPattern);
+    for (QBrush &fill : m_fills)
+        fill = QBrush(ArgbColor(0xFFFFFFFFu), Qt::SolidPattern);
 }
 
 void LayerRenderer::DrawDot(QPainter *g, const TGPPointF &p, uint8_t radius)
@@ -213,7 +215,11 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
         });
         if (started) {
             m_blob.closeSubpath();
-            g.fillPath(m_blob, Br_i);
+            // The painter keeps the last brush it filled with, so re-colouring that one would copy
+            // it: the blobs take turns with two brushes, each free again when the other was used.
+            m_nextFill ^= 1;
+            m_fills[m_nextFill].setColor(ArgbColor(c.Color));
+            g.fillPath(m_blob, m_fills[m_nextFill]);
         }
         break;
     }

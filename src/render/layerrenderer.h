@@ -46,6 +46,8 @@ private:
     CoverageMask m_mask;  ///< fast antialiased strokes and discs, when the painter allows them
     QList<QPolygonF> m_lines;  ///< the flattened outline of the layer being drawn, its memory kept
     QPainterPath m_blob;       ///< the outline of the blob being filled, its memory kept
+    QBrush m_fills[2];         ///< the blobs' brushes, used by turns
+    int m_nextFill = 0;
 
 public:
     /// Shared drawing objects; colour and width stay as last set.
