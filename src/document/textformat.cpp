@@ -31,27 +31,29 @@ char *digitsBefore(char *end, unsigned long long v)
     return end;
 }
 
-// Rounds half away from zero, as std::round does, without the library call for the numbers a
-// document holds: x minus its whole part is exact in extended precision.
-long double roundHalfAway(long double x)
-{
-    if (!(std::fabs(x) < 9.2e18L))
-        return std::round(x);
-    const long long whole = static_cast<long long>(x);
-    const long double frac = x - static_cast<long double>(whole);
-    return static_cast<long double>(whole + (frac >= 0.5L) - (frac <= -0.5L));
-}
-
 // The fixed-point text of value (hundredths rounded half away from zero, "," as the separator),
 // written to end at end; returns where it starts.
 char *fixedBefore(char *end, long double value)
 {
-    const long double scaled = roundHalfAway(value * 100.0L);
-    const bool negative = scaled < 0;
-    const long double size = negative ? -scaled : scaled;
-    // Beyond every field: such a number makes a line that is never saved, but it must not overflow.
-    const unsigned long long hundredths =
-        size < 1.8e19L ? static_cast<unsigned long long>(size) : 18'000'000'000'000'000'000ull;
+    const long double x = value * 100.0L;
+    bool negative;
+    unsigned long long hundredths;
+    if (std::fabs(x) < 9.2e18L) {
+        // Rounded half away from zero, as std::round does, without the library call and in whole
+        // numbers: x minus its whole part is exact in extended precision, and one conversion
+        // from extended precision does (each one switches the x87 unit's rounding mode twice).
+        const long long whole = static_cast<long long>(x);
+        const long double frac = x - static_cast<long double>(whole);
+        const long long rounded = whole + (frac >= 0.5L) - (frac <= -0.5L);
+        negative = rounded < 0;
+        hundredths = negative ? 0ull - static_cast<unsigned long long>(rounded) : static_cast<unsigned long long>(rounded);
+    } else {
+        const long double scaled = std::round(x);
+        negative = scaled < 0;
+        const long double size = negative ? -scaled : scaled;
+        // Beyond every field: such a number makes a line that is never saved, but it must not overflow.
+        hundredths = size < 1.8e19L ? static_cast<unsigned long long>(size) : 18'000'000'000'000'000'000ull;
+    }
     char *p = end;
     *--p = static_cast<char>('0' + hundredths % 10);
     *--p = static_cast<char>('0' + hundredths / 10 % 10);
@@ -91,6 +93,24 @@ void appendFixedField(std::string &line, long double v)
     appendField(line, fixedBefore(buf + sizeof buf, v), buf + sizeof buf);
 }
 
+// The longest text of one field: a sign, 20 digits, the separator and two more.
+constexpr std::size_t LongestField = 24;
+
+// Writes the fixed-point text of v right-aligned in the field starting at out (wider text as it
+// is, like appendField); returns where the field ends. out has room for LongestField characters.
+char *putFixedField(char *out, long double v)
+{
+    char buf[32];
+    const char *begin = fixedBefore(buf + sizeof buf, v);
+    const std::size_t n = static_cast<std::size_t>(buf + sizeof buf - begin);
+    if (n < FieldWidth) {
+        std::memset(out, ' ', FieldWidth - n);
+        out += FieldWidth - n;
+    }
+    std::memcpy(out, begin, n);
+    return out + n;
+}
+
 } // namespace
 
 std::string FormatFixed(long double value)
@@ -120,10 +140,16 @@ std::string FormatCurveLine(const R_Curve &c)
     appendIntegerField(line, c.Closure);
     appendFixedField(line, c.Tension);
     appendIntegerField(line, c.Count);
-    for (int i = 0; i < c.Count && i < static_cast<int>(c.RAPoints.size()); ++i) {
-        appendFixedField(line, c.RAPoints[i].R);
-        appendFixedField(line, c.RAPoints[i].A);
+    // The points' fields written in place: room for the longest, cut to what was written.
+    const int points = std::min(std::max(c.Count, 0), static_cast<int>(c.RAPoints.size()));
+    const std::size_t start = line.size();
+    line.resize(start + 2 * LongestField * static_cast<std::size_t>(points));
+    char *out = line.data() + start;
+    for (int i = 0; i < points; ++i) {
+        out = putFixedField(out, c.RAPoints[i].R);
+        out = putFixedField(out, c.RAPoints[i].A);
     }
+    line.resize(static_cast<std::size_t>(out - line.data()));
     return line;
 }
 
