@@ -21,18 +21,24 @@ QPainterPath OpenCardinalPath(const TGPPointF *pts, int n, float tension)
     return path;
 }
 
-QPainterPath ClosedCardinalPath(const TGPPointF *pts, int n, float tension)
+void ClosedCardinalPath(QPainterPath &path, const TGPPointF *pts, int n, float tension, QPointF offset)
 {
-    QPainterPath path;
+    path.clear();  // keeps its memory
     path.setFillRule(Qt::OddEvenFill);
     bool started = false;
     CardinalSegments(pts, n, tension, true, [&](QPointF p0, QPointF c1, QPointF c2, QPointF p3) {
         if (!std::exchange(started, true))
-            path.moveTo(p0);
-        path.cubicTo(c1, c2, p3);
+            path.moveTo(p0 + offset);
+        path.cubicTo(c1 + offset, c2 + offset, p3 + offset);
     });
     if (started)
         path.closeSubpath();
+}
+
+QPainterPath ClosedCardinalPath(const TGPPointF *pts, int n, float tension)
+{
+    QPainterPath path;
+    ClosedCardinalPath(path, pts, n, tension, QPointF());
     return path;
 }
 

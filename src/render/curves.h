@@ -35,6 +35,8 @@ QPainterPath OpenCardinalPath(const TGPPointF *pts, int n, float tension);
 /// Closed cardinal spline through the first n points, closed back to the first point.
 /// Fewer than 3 points give an empty path. The fill rule is odd-even (alternate).
 QPainterPath ClosedCardinalPath(const TGPPointF *pts, int n, float tension);
+/// The same curve moved by offset, built in path (its old elements cleared, its memory kept).
+void ClosedCardinalPath(QPainterPath &path, const TGPPointF *pts, int n, float tension, QPointF offset);
 
 /// Broken line through the first n points; closed when closed is true. Fewer than 2 points give
 /// an empty path.

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 QColor ArgbColor(uint32_t argb) { return QColor::fromRgba(QRgb(argb)); }
 
@@ -204,17 +203,8 @@ void LayerRenderer::PaintLayer(QPainter &g, const R_Curve &c)
             break;
         }
         // The closed curve on the pixel centres, built in the kept path: its memory stays.
-        const QPointF off(PixelCentreOffset, PixelCentreOffset);
-        m_blob.clear();
-        m_blob.setFillRule(Qt::OddEvenFill);
-        bool started = false;
-        CardinalSegments(pts, n, c.Tension, true, [&](QPointF p0, QPointF c1, QPointF c2, QPointF p3) {
-            if (!std::exchange(started, true))
-                m_blob.moveTo(p0 + off);
-            m_blob.cubicTo(c1 + off, c2 + off, p3 + off);
-        });
-        if (started) {
-            m_blob.closeSubpath();
+        ClosedCardinalPath(m_blob, pts, n, c.Tension, QPointF(PixelCentreOffset, PixelCentreOffset));
+        if (!m_blob.isEmpty()) {
             // The painter keeps the last brush it filled with, so re-colouring that one would copy
             // it: the blobs take turns with two brushes, each free again when the other was used.
             m_nextFill ^= 1;
